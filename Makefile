@@ -1,0 +1,58 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# make run    - install what is missing, build, start the trainer on an example table
+# make test   - the same set-up, then the whole suite (AddressSanitizer + UBSan)
+# make bench  - build and run the benchmarks
+SHELL := /bin/bash
+JOBS ?= 2
+EXAMPLE ?= examples/engels.MT4
+
+PACKAGES := cmake ninja-build g++ pkg-config ccache \
+	qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-wayland libgl-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	fonts-liberation poppler-utils
+
+BUILD_RUN   := build/run
+BUILD_TEST  := build/test
+BUILD_BENCH := build/bench
+
+.PHONY: all setup run test bench screenshots clean
+
+all: run
+
+setup:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+	  $$sudo apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_RUN)/build.ninja: | setup
+	cmake -S . -B $(BUILD_RUN) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEMORANT_TESTS=OFF
+
+run: setup $(BUILD_RUN)/build.ninja
+	cmake --build $(BUILD_RUN) -j $(JOBS) --target memorant
+	$(BUILD_RUN)/src/memorant $(EXAMPLE)
+
+$(BUILD_TEST)/build.ninja: | setup
+	cmake -S . -B $(BUILD_TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMEMORANT_SANITIZE=ON
+
+test: setup $(BUILD_TEST)/build.ninja
+	cmake --build $(BUILD_TEST) -j $(JOBS)
+	cd $(BUILD_TEST) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+$(BUILD_BENCH)/build.ninja: | setup
+	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMEMORANT_TESTS=OFF -DMEMORANT_BENCH=ON
+
+bench: setup $(BUILD_BENCH)/build.ninja
+	cmake --build $(BUILD_BENCH) -j $(JOBS)
+	@for b in $(BUILD_BENCH)/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	done
+
+clean:
+	rm -rf build

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The question table: the entries of one table with their fonts, the quiz
+// options and the state of the quiz that runs on it. Texts are Windows-1252
+// byte strings.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "quiz/quizrandom.h"
+
+// Failures of reading and writing table files; what() is the Dutch message.
+class EListReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class EListWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raised when four different multiple-choice alternatives cannot be found.
+class EMultiChoiceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Verdicts on the current question; only arWrong counts as wrong.
+inline constexpr int arRight = 0;
+inline constexpr int arWrong = 1;
+inline constexpr int arMisspelled = 2;
+inline constexpr int arOtherRight = 3;
+
+// The longest text a table file, an edit field or the input field holds.
+inline constexpr int MaxTextLength = 152;
+
+// Font of one column. Name, size and character set go into the table file;
+// style and colour only live in memory.
+struct TTableFont {
+    std::string Name = "Arial";
+    int Size = 9;
+    int Charset = 1;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+    std::uint32_t Color = 0; // 0xRRGGBB
+
+    bool operator==(const TTableFont&) const = default;
+};
+
+struct TQuestionAdmin {
+    bool Asked = false;
+};
+
+struct TAnswerAdmin {
+    std::int32_t WrongCount = 0;
+    bool Wrong = false;
+};
+
+class TQuestionlist {
+public:
+    TQuestionlist();
+
+    // --- state (public, written by the main window as well) ---
+    std::string ListName;
+    int Rest = 0;
+    int Current = -1;
+    bool Changed = false;
+    std::vector<std::string> SimilarList; // decimal indexes, sorted as text, no duplicates
+    int WrongAnswers = 0;
+    int RightAnswers = 0;
+    int Sessions = 0;
+    bool Sequential = false;
+    bool RepeatErrors = false;
+    bool Reverse = false;
+    bool Tolerant = false;
+    bool IntelliMC = true;
+    bool UseSample = false;
+    int SampleSize = 20;
+    int RetypeCount = 0;
+    int HintLetters = 0;
+    char MCRightChoice = ' ';
+    std::array<std::string, 4> MCAnswers; // alternatives 1..4 at [0..3]
+    std::array<int, 11> ErrorStats{};
+    TTableFont QuestionFont;
+    TTableFont AnswerFont;
+    TQuizRandom Random; // the one generator of the quiz
+
+    // --- construction and reset ---
+    void Clear();
+
+    // --- reading entries (viewed orientation) ---
+    [[nodiscard]] int Count() const;
+    [[nodiscard]] std::string Question(int Index) const;
+    [[nodiscard]] std::string Answer(int Index) const;
+    [[nodiscard]] int CurrentIndex() const;
+    [[nodiscard]] std::string CurrentQuestion() const;
+    [[nodiscard]] std::string CurrentAnswer() const;
+    [[nodiscard]] bool NotAsked(int Index) const;
+    TTableFont& QFont();
+    TTableFont& AFont();
+    [[nodiscard]] const TTableFont& QFont() const;
+    [[nodiscard]] const TTableFont& AFont() const;
+
+    // --- changing entries ---
+    void SetQuestion(int Index, const std::string& Text);
+    void SetAnswer(int Index, const std::string& Text);
+    void Delete(int Index);
+    void RemoveEmpty();
+    void SelectEntry(int Index);
+    void SetQFont(const TTableFont& Font);
+
+    // Appends an entry with fresh records (used by reading and by tests).
+    void Add(const std::string& Question, const std::string& Answer);
+
+    // Records of entry Index (stored orientation).
+    TQuestionAdmin& QuestionAdmin(int Index);
+    TAnswerAdmin& AnswerAdmin(int Index);
+    [[nodiscard]] const TQuestionAdmin& QuestionAdmin(int Index) const;
+    [[nodiscard]] const TAnswerAdmin& AnswerAdmin(int Index) const;
+
+    // Stored texts, whatever Reverse says.
+    [[nodiscard]] const std::string& StoredQuestion(int Index) const;
+    [[nodiscard]] const std::string& StoredAnswer(int Index) const;
+
+    // --- table files ---
+    void LoadFromFile(const std::string& FileName);
+    void WriteToFile(const std::string& FileName, int MinWrong);
+    void SaveToFile(const std::string& FileName);
+
+    // --- quiz order and selection ---
+    void StartSession();
+    void NextQuestion(std::string& Question);
+    void RegisterResult(int Result);
+    void AskAgain();
+    [[nodiscard]] double Score() const;
+    void SetSequential(bool Value);
+    void SetRepeatErrors(bool Value);
+    void SetSampleSize(int N);
+
+    // --- answer checking and hints ---
+    int CheckAnswer(const std::string& Typed);
+    void Hint(std::string& Text) const;
+
+    // --- multiple choice ---
+    void BuildMultipleChoice();
+    void CollectSimilar(const std::string& Question, const std::string& Answer, int Len);
+    [[nodiscard]] std::string MCAnswer(int N) const;
+    int CheckMultiAnswer(char Choice);
+
+    // --- statistics and report ---
+    void MakeReport(std::vector<std::string>& Lines);
+    [[nodiscard]] int ErrorStat(int N) const;
+    [[nodiscard]] int MaxErrorStat() const;
+    [[nodiscard]] std::string EntryStatus(int Index) const;
+    void ShowDebugInfo(std::vector<std::string>& Lines, int Mode) const;
+
+private:
+    struct TEntry {
+        std::string Question;
+        std::string Answer;
+        TAnswerAdmin AnswerAdmin;
+        TQuestionAdmin QuestionAdmin;
+    };
+    std::vector<TEntry> Entries;
+};
+
+// The score with one decimal, right-aligned in four characters (" 7.8", "10.0").
+[[nodiscard]] std::string ScoreText(double Score);
