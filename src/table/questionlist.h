@@ -6,11 +6,14 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "quiz/quizrandom.h"
+
+class TSimilarIndex;
 
 // Failures of reading and writing table files; what() is the Dutch message.
 class EListReadError : public std::runtime_error {
@@ -168,6 +171,16 @@ private:
         TQuestionAdmin QuestionAdmin;
     };
     std::vector<TEntry> Entries;
+
+    // Phonetic codes of the entries for similar alternatives: built when a
+    // question first needs them, dropped by every change of a text or of the
+    // list of entries (call DropPhoneticIndex there).
+    std::shared_ptr<const TSimilarIndex> SimilarIndex;
+    const TSimilarIndex& PhoneticIndex();
+    void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
+    // Quiz helpers.
+    [[nodiscard]] bool HasUnaskedEntry() const;
+    void EndRoundEarly(std::string& Question);
 };
 
 // The score with one decimal, right-aligned in four characters (" 7.8", "10.0").
