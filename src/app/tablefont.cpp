@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/tablefont.h"
+
+#include <QFontDatabase>
+#include <array>
+#include <utility>
+
+#include "app/wintext.h"
+
+namespace {
+
+// Writing systems with a Windows character set of their own.
+constexpr std::array<std::pair<QFontDatabase::WritingSystem, int>, 13> Charsets{{
+    {QFontDatabase::Latin, 0},
+    {QFontDatabase::Greek, 161},
+    {QFontDatabase::Cyrillic, 204},
+    {QFontDatabase::Hebrew, 177},
+    {QFontDatabase::Arabic, 178},
+    {QFontDatabase::Thai, 222},
+    {QFontDatabase::Vietnamese, 163},
+    {QFontDatabase::SimplifiedChinese, 134},
+    {QFontDatabase::TraditionalChinese, 136},
+    {QFontDatabase::Japanese, 128},
+    {QFontDatabase::Korean, 129},
+    {QFontDatabase::Symbol, 2},
+    {QFontDatabase::Other, 255},
+}};
+
+} // namespace
+
+QFont ToQFont(const TTableFont& Font)
+{
+    QFont Result(WinToQt(Font.Name));
+    Result.setPointSize(Font.Size > 0 ? Font.Size : 9);
+    Result.setBold(Font.Bold);
+    Result.setItalic(Font.Italic);
+    Result.setUnderline(Font.Underline);
+    Result.setStrikeOut(Font.StrikeOut);
+    return Result;
+}
+
+int CharsetOfWritingSystem(int WritingSystem)
+{
+    for (const auto& [System, Charset] : Charsets)
+        if (System == WritingSystem)
+            return Charset;
+    return -1;
+}
+
+TTableFont ToTableFont(const QFont& Chosen, int WritingSystem, const TTableFont& Previous)
+{
+    TTableFont Result = Previous;
+    if (const auto Name = QtToWin(Chosen.family()); Name && !Name->empty())
+        Result.Name = *Name;
+    const int Size = Chosen.pointSizeF() > 0 ? qRound(Chosen.pointSizeF()) : Previous.Size;
+    Result.Size = Size;
+    Result.Bold = Chosen.bold();
+    Result.Italic = Chosen.italic();
+    Result.Underline = Chosen.underline();
+    Result.StrikeOut = Chosen.strikeOut();
+    if (const int Charset = CharsetOfWritingSystem(WritingSystem); Charset >= 0)
+        Result.Charset = Charset;
+    return Result;
+}

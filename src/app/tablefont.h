@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Crossing between the table's column fonts and Qt fonts.
+#pragma once
+
+#include <QFont>
+
+#include "table/questionlist.h"
+
+// The Qt font that shows a column: name, size and style of Font.
+[[nodiscard]] QFont ToQFont(const TTableFont& Font);
+
+// The column font for a font chosen in the font dialog. Name, size and style
+// come from Chosen; the character set is the one of WritingSystem (a
+// QFontDatabase::WritingSystem value), or Previous's when the writing system
+// is "Any" or has no Windows character set. Previous also supplies the colour,
+// which a Qt font does not carry, and the name when Chosen's family cannot be
+// written in Windows-1252.
+[[nodiscard]] TTableFont ToTableFont(const QFont& Chosen, int WritingSystem,
+                                     const TTableFont& Previous);
+
+// The Windows character-set number of a writing system; -1 when it has none.
+[[nodiscard]] int CharsetOfWritingSystem(int WritingSystem);
