@@ -1,32 +1,243 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The table part of the question table: entries, fonts, the changed mark and
+// the table files.
 #include "table/questionlist.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include "editor/codepage.h"
+#include "table/safefilewriter.h"
+#include "table/tablefile.h"
+#include "table/tablereader.h"
+
+namespace {
+
+bool HasFontTag(const std::string& Text) { return Text.find(FontTag) != std::string::npos; }
+
+bool IsDefaultFont(const TTableFont& Font)
+{
+    return Font.Name == "Arial" && Font.Size == 9 && Font.Charset == 0;
+}
+
+} // namespace
+
 TQuestionlist::TQuestionlist() { Clear(); }
-void TQuestionlist::Clear() { Entries.clear(); }
+
+void TQuestionlist::Clear()
+{
+    ListName.clear();
+    Rest = 0;
+    Current = -1;
+    Changed = false;
+    Entries.clear();
+    DropPhoneticIndex();
+    WrongAnswers = 0;
+    RightAnswers = 0;
+    Sessions = 0;
+    MCRightChoice = ' ';
+    MCAnswers = {};
+    ErrorStats = {};
+    QuestionFont = TTableFont();
+    AnswerFont = TTableFont();
+}
+
 int TQuestionlist::Count() const { return static_cast<int>(Entries.size()); }
-std::string TQuestionlist::Question(int Index) const { return Reverse ? Entries.at(Index).Answer : Entries.at(Index).Question; }
-std::string TQuestionlist::Answer(int Index) const { return Reverse ? Entries.at(Index).Question : Entries.at(Index).Answer; }
+
+const TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        throw std::out_of_range("Index " + std::to_string(Index) + " buiten de tabel (0.."
+                                + std::to_string(Count() - 1) + ")");
+    return Entries[static_cast<std::size_t>(Index)];
+}
+
+TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index)
+{
+    return const_cast<TEntry&>(std::as_const(*this).EntryAt(Index));
+}
+
+std::string TQuestionlist::Question(int Index) const
+{
+    const TEntry& Entry = EntryAt(Index);
+    return Reverse ? Entry.Answer : Entry.Question;
+}
+
+std::string TQuestionlist::Answer(int Index) const
+{
+    const TEntry& Entry = EntryAt(Index);
+    return Reverse ? Entry.Question : Entry.Answer;
+}
+
 int TQuestionlist::CurrentIndex() const { return Count() > 0 ? Current : -1; }
-std::string TQuestionlist::CurrentQuestion() const { return Current >= 0 && Current < Count() ? Question(Current) : std::string(); }
-std::string TQuestionlist::CurrentAnswer() const { return Current >= 0 && Current < Count() ? Answer(Current) : std::string(); }
-bool TQuestionlist::NotAsked(int Index) const { return !Entries.at(Index).QuestionAdmin.Asked; }
+
+std::string TQuestionlist::CurrentQuestion() const
+{
+    return Current >= 0 && Current < Count() ? Question(Current) : std::string();
+}
+
+std::string TQuestionlist::CurrentAnswer() const
+{
+    return Current >= 0 && Current < Count() ? Answer(Current) : std::string();
+}
+
+bool TQuestionlist::NotAsked(int Index) const { return !EntryAt(Index).QuestionAdmin.Asked; }
+
 TTableFont& TQuestionlist::QFont() { return Reverse ? AnswerFont : QuestionFont; }
 TTableFont& TQuestionlist::AFont() { return Reverse ? QuestionFont : AnswerFont; }
 const TTableFont& TQuestionlist::QFont() const { return Reverse ? AnswerFont : QuestionFont; }
 const TTableFont& TQuestionlist::AFont() const { return Reverse ? QuestionFont : AnswerFont; }
-void TQuestionlist::SetQuestion(int, const std::string&) {}
-void TQuestionlist::SetAnswer(int, const std::string&) {}
-void TQuestionlist::Delete(int) {}
-void TQuestionlist::RemoveEmpty() {}
-void TQuestionlist::SelectEntry(int) {}
+
 void TQuestionlist::SetQFont(const TTableFont& Font) { QFont() = Font; }
-void TQuestionlist::Add(const std::string& Question, const std::string& Answer) { Entries.push_back({Question, Answer, {}, {}}); }
-TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) { return Entries.at(Index).QuestionAdmin; }
-TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) { return Entries.at(Index).AnswerAdmin; }
-const TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) const { return Entries.at(Index).QuestionAdmin; }
-const TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) const { return Entries.at(Index).AnswerAdmin; }
-const std::string& TQuestionlist::StoredQuestion(int Index) const { return Entries.at(Index).Question; }
-const std::string& TQuestionlist::StoredAnswer(int Index) const { return Entries.at(Index).Answer; }
-void TQuestionlist::LoadFromFile(const std::string&) {}
-void TQuestionlist::WriteToFile(const std::string&, int) {}
-void TQuestionlist::SaveToFile(const std::string&) {}
+
+void TQuestionlist::SetQuestion(int Index, const std::string& Text)
+{
+    TEntry& Entry = EntryAt(Index);
+    StoreText(Reverse ? Entry.Answer : Entry.Question, Text);
+}
+
+void TQuestionlist::SetAnswer(int Index, const std::string& Text)
+{
+    TEntry& Entry = EntryAt(Index);
+    StoreText(Reverse ? Entry.Question : Entry.Answer, Text);
+}
+
+void TQuestionlist::StoreText(std::string& Stored, const std::string& Text)
+{
+    std::string_view Trimmed = TrimmedView(Text);
+    if (Stored == Trimmed)
+        return;
+    Stored.assign(Trimmed);
+    Changed = true;
+    DropPhoneticIndex();
+}
+
+void TQuestionlist::Delete(int Index)
+{
+    if (Index < 0 || Index >= Count())
+        return;
+    Entries.erase(Entries.begin() + Index);
+    Changed = true;
+    DropPhoneticIndex();
+}
+
+void TQuestionlist::RemoveEmpty()
+{
+    auto Incomplete = [](const TEntry& Entry) {
+        return TrimmedView(Entry.Question).empty() || TrimmedView(Entry.Answer).empty();
+    };
+    auto Removed = std::remove_if(Entries.begin(), Entries.end(), Incomplete);
+    if (Removed == Entries.end())
+        return;
+    Entries.erase(Removed, Entries.end());
+    DropPhoneticIndex();
+}
+
+void TQuestionlist::SelectEntry(int Index)
+{
+    if (Index < 0)
+        return;
+    Index = std::min(Index, Count());
+    if (Index < Count()) {
+        Current = Index;
+        return;
+    }
+    if (Entries.empty() || (!Entries.back().Question.empty() && !Entries.back().Answer.empty())) {
+        Add({}, {});
+        Current = Index;
+    } else {
+        Current = Count() - 1;
+    }
+}
+
+void TQuestionlist::Add(const std::string& Question, const std::string& Answer)
+{
+    Entries.push_back({Question, Answer, {}, {}});
+    DropPhoneticIndex();
+}
+
+TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) { return EntryAt(Index).QuestionAdmin; }
+TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) { return EntryAt(Index).AnswerAdmin; }
+const TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) const { return EntryAt(Index).QuestionAdmin; }
+const TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) const { return EntryAt(Index).AnswerAdmin; }
+const std::string& TQuestionlist::StoredQuestion(int Index) const { return EntryAt(Index).Question; }
+const std::string& TQuestionlist::StoredAnswer(int Index) const { return EntryAt(Index).Answer; }
+
+void TQuestionlist::LoadFromFile(const std::string& FileName)
+{
+    ListName = Entries.empty() ? FileName : std::string();
+    if (FileName.empty())
+        return;
+    TTableReader Reader;
+    if (int Error = Reader.Open(FileName); Error == ENOENT || Error == ENOTDIR)
+        throw EListReadError("Bestand " + FileName + " bestaat niet");
+    else if (Error != 0)
+        throw EListReadError("Fout tijdens openen " + FileName + ": " + std::to_string(Error));
+
+    const bool Dos = IsDosFile(FileName);
+    std::string Question;
+    std::string Answer;
+    while (!Reader.AtEnd()) {
+        Reader.ReadTableLine(Question, Answer);
+        if (HasFontTag(Question) && HasFontTag(Answer)) {
+            ReadFontSpec(Question, QuestionFont);
+            ReadFontSpec(Answer, AnswerFont);
+        } else if (!Question.empty() && !Answer.empty()) {
+            if (Dos) {
+                DosToWin(Question);
+                DosToWin(Answer);
+            }
+            Entries.push_back({std::move(Question), std::move(Answer), {}, {}});
+        }
+    }
+    DropPhoneticIndex();
+    if (Reader.Error() != 0)
+        throw EListReadError("Fout tijdens inlezen " + FileName + ": " + std::to_string(Reader.Error()));
+}
+
+void TQuestionlist::WriteToFile(const std::string& FileName, int MinWrong)
+{
+    if (FileName.empty())
+        return;
+    TSafeFileWriter File(FileName);
+    if (!IsDefaultFont(QuestionFont) || !IsDefaultFont(AnswerFont)) {
+        File.Write(FontSpec(QuestionFont));
+        File.Write(EntrySeparator);
+        File.Write(FontSpec(AnswerFont));
+        File.Write("\r\n");
+    }
+    const bool Dos = IsDosFile(FileName);
+    std::string Question;
+    std::string Answer;
+    for (const TEntry& Entry : Entries) {
+        if (Entry.AnswerAdmin.WrongCount < MinWrong || Entry.Question.empty() || Entry.Answer.empty())
+            continue;
+        if (Dos) {
+            Question.assign(Entry.Question);
+            Answer.assign(Entry.Answer);
+            WinToDos(Question);
+            WinToDos(Answer);
+            File.Write(Question);
+            File.Write(EntrySeparator);
+            File.Write(Answer);
+        } else {
+            File.Write(Entry.Question);
+            File.Write(EntrySeparator);
+            File.Write(Entry.Answer);
+        }
+        File.Write("\r\n");
+    }
+    if (int Error = File.Commit(); Error != 0)
+        throw EListWriteError("Fout tijdens schrijven " + FileName + ": " + std::to_string(Error));
+    // Only a write of the whole table brings it in line with a file.
+    if (MinWrong <= 0)
+        Changed = false;
+}
+
+void TQuestionlist::SaveToFile(const std::string& FileName)
+{
+    ListName = FileName;
+    if (!Entries.empty())
+        WriteToFile(FileName, 0);
+}

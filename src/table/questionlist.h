@@ -172,6 +172,12 @@ private:
     };
     std::vector<TEntry> Entries;
 
+    // Entry Index; std::out_of_range outside 0..Count-1.
+    [[nodiscard]] const TEntry& EntryAt(int Index) const;
+    TEntry& EntryAt(int Index);
+    // Stores Text, trimmed, in a stored column when it differs.
+    void StoreText(std::string& Stored, const std::string& Text);
+
     // Phonetic codes of the entries for similar alternatives: built when a
     // question first needs them, dropped by every change of a text or of the
     // list of entries (call DropPhoneticIndex there).

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "table/safefilewriter.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t FlushSize = 1 << 20;
+constexpr std::string_view TempSuffix = ".~tmp";
+
+// The file a name refers to: a symbolic link is followed, so that saving
+// through a link updates the file it points to and keeps the link.
+std::string ResolveTarget(const std::string& FileName)
+{
+    struct stat Info {};
+    if (::lstat(FileName.c_str(), &Info) != 0 || !S_ISLNK(Info.st_mode))
+        return FileName;
+    std::unique_ptr<char, decltype(&std::free)> Real(::realpath(FileName.c_str(), nullptr), &std::free);
+    return Real ? std::string(Real.get()) : FileName;
+}
+
+std::string FolderOf(const std::string& FileName)
+{
+    std::size_t Slash = FileName.rfind('/');
+    if (Slash == std::string::npos)
+        return ".";
+    return Slash == 0 ? "/" : FileName.substr(0, Slash);
+}
+
+// Makes a rename in the folder durable; a failure here changes nothing about
+// the file's content, so it is not reported.
+void SyncFolder(const std::string& FileName)
+{
+    int Folder = ::open(FolderOf(FileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (Folder >= 0) {
+        ::fsync(Folder);
+        ::close(Folder);
+    }
+}
+
+} // namespace
+
+std::string TSafeFileWriter::TempName(const std::string& FileName)
+{
+    std::size_t Start = FileName.rfind('/') + 1; // 0 without a slash
+    std::string_view Base = std::string_view(FileName).substr(Start);
+    // Keep the temporary name within the limit of one name in a folder; a
+    // base name is only cut when it is long enough that the cut name cannot
+    // coincide with the target.
+    if (Base.size() > NAME_MAX - 2 * TempSuffix.size())
+        Base = Base.substr(0, NAME_MAX - 3 * TempSuffix.size());
+    return FileName.substr(0, Start) + std::string(Base) + std::string(TempSuffix);
+}
+
+TSafeFileWriter::TSafeFileWriter(const std::string& FileName) : Target(ResolveTarget(FileName))
+{
+    Buffer.reserve(FlushSize + 4096);
+    struct stat Info {};
+    if (::stat(Target.c_str(), &Info) != 0) {
+        if (errno == ENOENT)
+            OpenTemporary(Target, nullptr);
+        else
+            Fail(errno);
+    } else if (S_ISDIR(Info.st_mode)) {
+        Fail(EISDIR);
+    } else if (S_ISREG(Info.st_mode)) {
+        OpenTemporary(Target, &Info);
+    } else {
+        OpenDirect(Target);
+    }
+}
+
+TSafeFileWriter::~TSafeFileWriter()
+{
+    if (!Done)
+        Discard();
+}
+
+void TSafeFileWriter::OpenTemporary(const std::string& Target, const struct stat* Existing)
+{
+    Temp = TempName(Target);
+    ::unlink(Temp.c_str()); // left behind by a save that was cut short
+    Fd = ::open(Temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (Fd < 0) {
+        Temp.clear();
+        Fail(errno);
+        return;
+    }
+    if (Existing != nullptr) {
+        // The new file keeps the old one's permissions (and owner, if allowed).
+        ::fchmod(Fd, Existing->st_mode & 07777);
+        (void)!::fchown(Fd, Existing->st_uid, Existing->st_gid);
+    }
+}
+
+void TSafeFileWriter::OpenDirect(const std::string& Target)
+{
+    // Non-blocking, so that a pipe without a reader fails instead of waiting.
+    Fd = ::open(Target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (Fd < 0) {
+        Fail(errno);
+        return;
+    }
+    if (int Flags = ::fcntl(Fd, F_GETFL); Flags < 0 || ::fcntl(Fd, F_SETFL, Flags & ~O_NONBLOCK) != 0)
+        Fail(errno);
+}
+
+void TSafeFileWriter::Fail(int ErrorNumber)
+{
+    if (FirstError == 0)
+        FirstError = ErrorNumber != 0 ? ErrorNumber : EIO;
+}
+
+void TSafeFileWriter::Write(std::string_view Data)
+{
+    Buffer.append(Data);
+    if (Buffer.size() >= FlushSize)
+        Flush();
+}
+
+void TSafeFileWriter::Write(char Byte)
+{
+    Buffer.push_back(Byte);
+    if (Buffer.size() >= FlushSize)
+        Flush();
+}
+
+void TSafeFileWriter::Flush()
+{
+    std::size_t Written = 0;
+    while (FirstError == 0 && Fd >= 0 && Written < Buffer.size()) {
+        ssize_t Count = ::write(Fd, Buffer.data() + Written, Buffer.size() - Written);
+        if (Count > 0)
+            Written += static_cast<std::size_t>(Count);
+        else if (Count < 0 && errno != EINTR)
+            Fail(errno);
+        else if (Count == 0)
+            Fail(EIO);
+    }
+    Buffer.clear();
+}
+
+int TSafeFileWriter::Commit()
+{
+    Flush();
+    if (FirstError == 0 && !Temp.empty() && ::fsync(Fd) != 0)
+        Fail(errno);
+    if (Fd >= 0 && ::close(Fd) != 0)
+        Fail(errno);
+    Fd = -1;
+    if (FirstError == 0 && !Temp.empty()) {
+        if (::rename(Temp.c_str(), Target.c_str()) == 0) {
+            Temp.clear();
+            SyncFolder(Target);
+        } else {
+            Fail(errno);
+        }
+    }
+    Discard();
+    Done = true;
+    return FirstError;
+}
+
+void TSafeFileWriter::Discard()
+{
+    if (Fd >= 0)
+        ::close(Fd);
+    Fd = -1;
+    if (!Temp.empty())
+        ::unlink(Temp.c_str());
+    Temp.clear();
+}

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "table/tablereader.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "table/questionlist.h"
+
+namespace {
+
+constexpr std::size_t BlockSize = 256 * 1024;
+constexpr char CtrlZ = 26;
+
+// Collects one text of a line: leading blanks are skipped, characters after
+// the first MaxTextLength are dropped, trailing blanks go at the end.
+class TTextCollector {
+public:
+    explicit TTextCollector(std::string& Text) : Text(Text) {}
+
+    void Add(char Byte)
+    {
+        if (Text.size() < MaxTextLength && (!Text.empty() || static_cast<unsigned char>(Byte) > ' '))
+            Text.push_back(Byte);
+    }
+
+    void Finish()
+    {
+        std::size_t Size = Text.size();
+        while (Size > 0 && static_cast<unsigned char>(Text[Size - 1]) <= ' ')
+            --Size;
+        Text.resize(Size);
+    }
+
+private:
+    std::string& Text;
+};
+
+} // namespace
+
+TTableReader::TTableReader() : Buffer(new char[BlockSize]) {}
+
+TTableReader::~TTableReader()
+{
+    if (Fd >= 0)
+        ::close(Fd);
+}
+
+int TTableReader::Open(const std::string& FileName)
+{
+    // Non-blocking, so that opening a pipe cannot wait for a writer.
+    Fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (Fd < 0)
+        return errno;
+    struct stat Info {};
+    int Refusal = 0;
+    if (::fstat(Fd, &Info) != 0)
+        Refusal = errno;
+    else if (S_ISDIR(Info.st_mode))
+        Refusal = EISDIR;
+    else if (!S_ISREG(Info.st_mode))
+        Refusal = EINVAL;
+    else if (int Flags = ::fcntl(Fd, F_GETFL); Flags < 0 || ::fcntl(Fd, F_SETFL, Flags & ~O_NONBLOCK) != 0)
+        Refusal = errno;
+    if (Refusal != 0) {
+        ::close(Fd);
+        Fd = -1;
+    }
+    return Refusal;
+}
+
+bool TTableReader::Fill()
+{
+    Pos = 0;
+    Len = 0;
+    while (!Eof) {
+        ssize_t Count = ::read(Fd, Buffer.get(), BlockSize);
+        if (Count > 0) {
+            Len = static_cast<std::size_t>(Count);
+            return true;
+        }
+        if (Count < 0 && errno == EINTR)
+            continue;
+        if (Count < 0)
+            ErrorNumber = errno;
+        Eof = true;
+    }
+    return false;
+}
+
+bool TTableReader::PeekIs(char Byte)
+{
+    return (Pos < Len || Fill()) && Buffer[Pos] == Byte;
+}
+
+bool TTableReader::AtEnd()
+{
+    return Fd < 0 || !(Pos < Len || Fill()) || Buffer[Pos] == CtrlZ;
+}
+
+void TTableReader::ReadTableLine(std::string& Question, std::string& Answer)
+{
+    Question.clear();
+    Answer.clear();
+    TTextCollector QuestionText(Question);
+    TTextCollector AnswerText(Answer);
+    TTextCollector* Side = &QuestionText;
+    bool LineDone = false;
+    bool AtCr = false;
+    while (!LineDone && (Pos < Len || Fill())) {
+        const char* Data = Buffer.get();
+        while (Pos < Len) {
+            char Byte = Data[Pos];
+            if (Byte == '\r' || Byte == CtrlZ) {
+                LineDone = true;
+                AtCr = Byte == '\r';
+                break;
+            }
+            ++Pos;
+            if (Byte == '\n') {
+                LineDone = true;
+                break;
+            }
+            if (Byte == '=')
+                Side = &AnswerText;
+            else
+                Side->Add(static_cast<unsigned char>(Byte) < ' ' ? ' ' : Byte);
+        }
+    }
+    // A CR ends the line, together with an LF right after it. A Ctrl-Z
+    // stays where it is and ends the file.
+    if (AtCr) {
+        ++Pos;
+        if (PeekIs('\n'))
+            ++Pos;
+    }
+    QuestionText.Finish();
+    AnswerText.Finish();
+}

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Scratch folders and whole-file helpers for the table tests.
+#pragma once
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A fresh folder below the system's temporary folder, removed with its
+// content when the object goes.
+class TScratchFolder {
+public:
+    TScratchFolder()
+    {
+        std::string Template = (std::filesystem::temp_directory_path() / "memorant-XXXXXX").string();
+        if (::mkdtemp(Template.data()) == nullptr)
+            throw std::runtime_error("cannot make a scratch folder");
+        Path = Template;
+    }
+    ~TScratchFolder()
+    {
+        std::error_code Ignored;
+        std::filesystem::remove_all(Path, Ignored);
+    }
+    TScratchFolder(const TScratchFolder&) = delete;
+    TScratchFolder& operator=(const TScratchFolder&) = delete;
+
+    [[nodiscard]] std::string File(const std::string& Name) const { return (Path / Name).string(); }
+
+    // Names of everything in the folder, sorted.
+    [[nodiscard]] std::vector<std::string> Names() const
+    {
+        std::vector<std::string> Result;
+        for (const auto& Item : std::filesystem::directory_iterator(Path))
+            Result.push_back(Item.path().filename().string());
+        std::sort(Result.begin(), Result.end());
+        return Result;
+    }
+
+    std::filesystem::path Path;
+};
+
+inline void WriteBytes(const std::string& FileName, const std::string& Bytes)
+{
+    std::ofstream Out(FileName, std::ios::binary | std::ios::trunc);
+    Out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+    if (!Out)
+        throw std::runtime_error("cannot write " + FileName);
+}
+
+inline std::string ReadBytes(const std::string& FileName)
+{
+    std::ifstream In(FileName, std::ios::binary);
+    if (!In)
+        throw std::runtime_error("cannot read " + FileName);
+    return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+}
