@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The results of a finished round: the statistics report and the progress
+// chart with one bar per completed round.
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+class QListWidget;
+class TfrmMain;
+
+class QChartView;
+class QBarSeries;
+class QBarSet;
+
+// The one-line verdict on a grade.
+[[nodiscard]] QString VerdictText(double Score);
+
+class TResultsPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit TResultsPanel(TfrmMain& Main);
+
+    // Refills lbxReport with the table's report (also when a quiz is broken off).
+    void FillReport();
+    // Adds the bar of the next completed round.
+    void AddRound(double Score);
+    // Removes every bar (the table was replaced).
+    void ClearChart();
+    [[nodiscard]] int BarCount() const;
+    [[nodiscard]] double BarHeight(int Index) const;
+
+    QListWidget* lbxReport;
+    QChartView* chartVoortgang;
+    QBarSeries* Series1;
+
+private:
+    TfrmMain& Main;
+    QBarSet* Bars;
+};

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The look shared by the windows of the trainer: Arial in pixel sizes, the
+// named colours and small factories for the panels and labels of the design.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+[[nodiscard]] QFont ArialPixels(int Pixels, bool Bold = false);
+[[nodiscard]] QColor NavyColour();
+[[nodiscard]] QColor MaroonColour();
+// The system colours of the design: the window (edit field) colour and the
+// button-face colour.
+[[nodiscard]] QColor WindowColour();
+[[nodiscard]] QColor ButtonFaceColour();
+
+void SetBackground(QWidget* Widget, const QColor& Colour);
+void SetTextColour(QWidget* Widget, const QColor& Colour);
+
+// A panel with a raised inner and a lowered outer bevel.
+[[nodiscard]] QFrame* MakePanel(QWidget* Parent, const QString& Name, int Width, int Height);
+[[nodiscard]] QLabel* MakeLabel(QWidget* Parent, const QString& Name, const QString& Text, const QFont& Font);
