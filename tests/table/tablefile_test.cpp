@@ -2,6 +2,7 @@
 // Reading and writing table files: line format, code pages, font lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "table/questionlist.h"
@@ -298,4 +299,25 @@ TEST(TableFile, MegabyteLinesAreCut)
     const std::string Answer(1 << 20, 'a');
     TQuestionlist Table = LoadBytes(Question + "=" + Answer + "\r\nkort = short\r\n");
     EXPECT_EQ(EntriesOf(Table), (TPairs{{Question.substr(0, 152), Answer.substr(0, 152)}, {"kort", "short"}}));
+}
+
+TEST(TableFile, ExampleTablesReadWithTheirAccents)
+{
+    TScratchFolder Folder;
+    const std::string English = MEMORANT_EXAMPLES_DIR "/engels.MT4";
+    TQuestionlist Table;
+    Table.LoadFromFile(English);
+    EXPECT_GE(Table.Count(), 200);
+    EXPECT_EQ(Table.QuestionFont, (TTableFont{"Arial", 10, 0}));
+    EXPECT_EQ(Table.AnswerFont, (TTableFont{"Times New Roman", 10, 0}));
+    const TPairs Entries = EntriesOf(Table);
+    EXPECT_NE(std::find(Entries.begin(), Entries.end(), std::pair<std::string, std::string>("\xe9\xe9n", "one")), Entries.end());
+    Table.WriteToFile(Folder.File("engels.MT4"), 0);
+    EXPECT_EQ(ReadBytes(Folder.File("engels.MT4")), ReadBytes(English));
+
+    TQuestionlist French;
+    French.LoadFromFile(MEMORANT_EXAMPLES_DIR "/frans.mt");
+    ASSERT_GE(French.Count(), 30);
+    EXPECT_EQ(French.Question(1), "le caf\xe9");
+    EXPECT_EQ(French.Answer(18), "na\xef" "ef");
 }
