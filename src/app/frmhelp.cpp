@@ -9,8 +9,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+static void InitHelpResources() { Q_INIT_RESOURCE(memorant); }
+
 QString HelpGuidePath(const QString& HelpFile)
 {
+    InitHelpResources();
     const QString Guide = QFileInfo(HelpFile).completeBaseName().toLower() + QStringLiteral(".html");
     const QString Beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/") + Guide);
     if (QFileInfo::exists(Beside))

@@ -27,6 +27,7 @@
 #include "app/fillinpanel.h"
 #include "app/frmhelp.h"
 #include "app/memo.h"
+#include "app/memorantapplication.h"
 #include "app/quizoptions.h"
 #include "app/resultspanel.h"
 #include "app/tablefont.h"
@@ -492,7 +493,7 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
         case 'T': mnuTraining->setVisible(false); btnTraining->hide(); break;
         case 'P': mnuAfdrukken->setVisible(false); break;
         case '?':
-            QMessageBox::information(this, QApplication::applicationName(),
+            QMessageBox::information(this, QString::fromLatin1(ProgramTitle),
                                      QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
                                                     "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
                                                     "-M = meerkeuze uitgeschakeld\n-T = training uitgeschakeld\n"
@@ -887,7 +888,7 @@ void TfrmMain::ShowNextQuestion()
         QuestionList.NextQuestion(Question);
     } catch (const EMultiChoiceError& Error) {
         if (State == msChoiceQuestion) {
-            QMessageBox::information(this, QApplication::applicationName(), QString::fromUtf8(Error.what()));
+            QMessageBox::information(this, QString::fromLatin1(ProgramTitle), ExceptionText(Error.what()));
             State = msIdle;
             UpdateCommandStates();
             return;

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The application object: its title, and the general error display for
+// every failure that reaches the event loop.
+#pragma once
+
+#include <QApplication>
+
+// The program's title, the caption of its message boxes.
+inline constexpr const char* ProgramTitle = "Memorant Voor Windows";
+
+// The message as the error display shows it: a full stop is added when the
+// last character sorts after the full stop.
+[[nodiscard]] QString ErrorDisplayText(const QString& Message);
+
+// The message of an exception: UTF-8 where it is (file names of the system),
+// else Windows-1252 (texts of a table).
+[[nodiscard]] QString ExceptionText(const char* What);
+
+// The general error display: a message box with the program's title, an
+// error icon and one OK button.
+void ShowGeneralError(const QString& Message);
+
+class TMemorantApplication : public QApplication {
+    Q_OBJECT
+public:
+    TMemorantApplication(int& Argc, char** Argv);
+
+    // Delivers every event; an exception that a handler lets through is shown
+    // by the general error display and ends only the command that raised it.
+    bool notify(QObject* Receiver, QEvent* Event) override;
+};
