@@ -10,7 +10,7 @@
 namespace {
 
 // Writing systems with a Windows character set of their own.
-constexpr std::array<std::pair<QFontDatabase::WritingSystem, int>, 13> Charsets{{
+constexpr std::array<std::pair<QFontDatabase::WritingSystem, int>, 12> Charsets{{
     {QFontDatabase::Latin, 0},
     {QFontDatabase::Greek, 161},
     {QFontDatabase::Cyrillic, 204},
@@ -23,7 +23,6 @@ constexpr std::array<std::pair<QFontDatabase::WritingSystem, int>, 13> Charsets{
     {QFontDatabase::Japanese, 128},
     {QFontDatabase::Korean, 129},
     {QFontDatabase::Symbol, 2},
-    {QFontDatabase::Other, 255},
 }};
 
 } // namespace

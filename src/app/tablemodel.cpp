@@ -109,6 +109,11 @@ void TTableModel::RowRemoved(int Row)
     endRemoveRows();
 }
 
+void TTableModel::AllRowsChanged()
+{
+    emit dataChanged(index(0, 0), index(Rows - 1, 1));
+}
+
 void TTableModel::FontsChanged()
 {
     QuestionFont = ToQFont(List.QuestionFont);

@@ -39,6 +39,8 @@ public:
     void SyncRowCount();
     // Entry Row was deleted from the table.
     void RowRemoved(int Row);
+    // The texts of many entries changed (a code-page conversion).
+    void AllRowsChanged();
     // The column fonts changed.
     void FontsChanged();
     // The table was changed as a whole (read, cleared, converted).

@@ -1,0 +1,552 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/editpanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/frmmain.h"
+#include "app/griddelegate.h"
+#include "app/gridsizer.h"
+#include "app/memo.h"
+#include "app/tablefont.h"
+#include "app/tablemodel.h"
+#include "app/wintext.h"
+#include "app/wintextguard.h"
+#include "editor/codepage.h"
+
+namespace {
+
+constexpr int ColumnWidth = 245;
+constexpr int RowHeight = 18;
+constexpr int RowsAboveCurrent = 6;
+constexpr int SearchTextLength = 255;
+constexpr int SmallestFontSize = 8;
+const QColor GridBackground(128, 128, 128);
+
+const QString EditPrompt1 =
+    QStringLiteral("Tabel invullen / bewerken (Esc = stop) Accenten=Ctrl+accent gevolgd door letter");
+const QString EditPrompt2 =
+    QStringLiteral("PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis");
+
+bool IsBlank(unsigned char Ch) { return Ch <= 32; }
+
+std::string Trimmed(const std::string& Text)
+{
+    auto First = std::find_if_not(Text.begin(), Text.end(), [](char Ch) { return IsBlank(Ch); });
+    auto Last = std::find_if_not(Text.rbegin(), Text.rend(), [](char Ch) { return IsBlank(Ch); }).base();
+    return First < Last ? std::string(First, Last) : std::string();
+}
+
+// Only the ASCII letters change case; accented letters stay as they are.
+char AsciiUpper(char Ch) { return Ch >= 'a' && Ch <= 'z' ? static_cast<char>(Ch - 'a' + 'A') : Ch; }
+
+// Whether Text contains Pattern (already upper-cased), ignoring the case of
+// the ASCII letters.
+bool ContainsUpper(const std::string& Text, const std::string& Pattern)
+{
+    return std::search(Text.begin(), Text.end(), Pattern.begin(), Pattern.end(),
+                       [](char A, char B) { return AsciiUpper(A) == B; })
+           != Text.end();
+}
+
+// A memo's text as Windows-1252 bytes. The memos only take characters that
+// Windows-1252 holds, so the second conversion is a safety net.
+std::string MemoBytes(const TMemo* Memo)
+{
+    const QString Text = Memo->Text();
+    if (auto Bytes = QtToWin(Text))
+        return *Bytes;
+    return QtToWin(TWinTextGuard::Cleaned(Text)).value_or(std::string());
+}
+
+// The writing system picked in a font dialog; QFontDatabase::Any when none.
+int ChosenWritingSystem(const QFontDialog& Dialog)
+{
+    for (const QComboBox* Combo : Dialog.findChildren<QComboBox*>()) {
+        const int Index = Combo->currentIndex();
+        if (Index > 0 && Index < QFontDatabase::WritingSystemsCount
+            && Combo->itemText(Index)
+                   == QFontDatabase::writingSystemName(QFontDatabase::WritingSystem(Index)))
+            return Index;
+    }
+    return QFontDatabase::Any;
+}
+
+// Sets a flag for the lifetime of the object.
+class TFlagScope {
+public:
+    explicit TFlagScope(bool& Flag) : Flag(Flag), Old(Flag) { Flag = true; }
+    ~TFlagScope() { Flag = Old; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& Flag;
+    bool Old;
+};
+
+} // namespace
+
+TEditPanel::TEditPanel(TfrmMain& Main)
+    : QFrame(Main.centralWidget()), Main(Main), List(Main.QuestionList)
+{
+    setObjectName(QStringLiteral("pnlEdit"));
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Sunken);
+    resize(529, 146);
+    CreateGrid();
+    QuestionGuard = new TWinTextGuard(Main.memVraag);
+    AnswerGuard = new TWinTextGuard(Main.memAntwoord);
+    ConnectCommands();
+}
+
+void TEditPanel::CreateGrid()
+{
+    grdTabel = new QTableView(this);
+    grdTabel->setObjectName(QStringLiteral("grdTabel"));
+    Model = new TTableModel(List, this);
+    grdTabel->setModel(Model);
+    grdTabel->setItemDelegate(new TGridDelegate(grdTabel));
+    grdTabel->horizontalHeader()->hide();
+    grdTabel->verticalHeader()->hide();
+    grdTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grdTabel->horizontalHeader()->setMinimumSectionSize(8);
+    grdTabel->horizontalHeader()->setDefaultSectionSize(ColumnWidth);
+    // Every row has the same height: the grid never measures a row, however
+    // long the table is.
+    grdTabel->verticalHeader()->setMinimumSectionSize(1);
+    grdTabel->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdTabel->verticalHeader()->setDefaultSectionSize(RowHeight);
+    grdTabel->setShowGrid(false);
+    grdTabel->setWordWrap(false);
+    grdTabel->setCornerButtonEnabled(false);
+    grdTabel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdTabel->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdTabel->setFocusPolicy(Qt::ClickFocus);
+    grdTabel->setTabKeyNavigation(false);
+    grdTabel->setAutoScroll(false);
+    grdTabel->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grdTabel->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grdTabel->setFrameShape(QFrame::NoFrame);
+    QPalette Palette = grdTabel->palette();
+    Palette.setColor(QPalette::Base, GridBackground);
+    Palette.setColor(QPalette::Window, GridBackground);
+    grdTabel->setPalette(Palette);
+    new TGridSizer(grdTabel);
+
+    auto* Layout = new QVBoxLayout(this);
+    Layout->setContentsMargins(frameWidth(), frameWidth(), frameWidth(), frameWidth());
+    Layout->addWidget(grdTabel);
+
+    connect(grdTabel->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& Current) {
+                if (!Updating && Current.isValid())
+                    grdTabelSelectCell(Current.column(), Current.row());
+            });
+}
+
+void TEditPanel::ConnectCommands()
+{
+    connect(Main.mnuZoeken, &QAction::triggered, this, &TEditPanel::mnuZoekenClick);
+    connect(Main.mnuAccentToWin, &QAction::triggered, this, &TEditPanel::mnuAccentToWinClick);
+    connect(Main.mnuAccentToDos, &QAction::triggered, this, &TEditPanel::mnuAccentToDosClick);
+    connect(Main.mnuKnippen, &QAction::triggered, this, &TEditPanel::mnuKnippenClick);
+    connect(Main.mnuKopieren, &QAction::triggered, this, &TEditPanel::mnuKopierenClick);
+    connect(Main.mnuPlakken, &QAction::triggered, this, &TEditPanel::mnuPlakkenClick);
+    connect(Main.btnVraagFont, &QToolButton::clicked, this, &TEditPanel::btnVraagFontClick);
+    connect(Main.btnAntwoordFont, &QToolButton::clicked, this, &TEditPanel::btnAntwoordFontClick);
+    connect(Main.btnPgUp, &QToolButton::clicked, this, &TEditPanel::btnPgUpClick);
+    connect(Main.btnPgDn, &QToolButton::clicked, this, &TEditPanel::btnPgDnClick);
+    Main.btnVraagFont->setToolTip(QStringLiteral(
+        "Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"));
+    Main.btnAntwoordFont->setToolTip(QStringLiteral(
+        "Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"));
+}
+
+// ---------------------------------------------------------------- entering and leaving
+
+void TEditPanel::StartEditing()
+{
+    if (Main.btnBewerken->isHidden())
+        return;
+    List.Reverse = false;
+    Main.memVraag->setFont(ToQFont(List.QFont()));
+    Main.memAntwoord->setFont(ToQFont(List.AFont()));
+    {
+        // The table may have been read, cleared or quizzed since the last
+        // time: the grid starts afresh.
+        TFlagScope Scope(Updating);
+        Model->Reload();
+    }
+    ApplyGridFonts();
+    Main.State = msEdit;
+    Main.SetPrompt(EditPrompt1, EditPrompt2);
+    Main.UpdateCommandStates();
+    Main.memVraag->setFocus();
+    if (List.CurrentIndex() < 0)
+        List.SelectEntry(0);
+    ShowCurrentEntry();
+}
+
+void TEditPanel::StopEditing(int NextState)
+{
+    StoreAndMove(0);
+    List.RemoveEmpty();
+    {
+        TFlagScope Scope(Updating);
+        Model->SyncRowCount();
+    }
+    List.Reverse = Main.mnuOmgekeerd->isChecked();
+    Main.State = List.Count() > 0 ? NextState : msNoTable;
+    Main.UpdateCommandStates();
+}
+
+void TEditPanel::StoreEdits()
+{
+    if (Main.State == msEdit)
+        StoreAndMove(0);
+}
+
+// ---------------------------------------------------------------- showing and moving
+
+void TEditPanel::ShowCurrentEntry()
+{
+    const int Current = List.CurrentIndex();
+    const int Count = List.Count();
+    Main.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(Current + 1).arg(Count));
+    if (Count == 0)
+        return;
+    if (Current < Count) {
+        QuestionGuard->ShowText(WinToQt(List.Question(Current)));
+        AnswerGuard->ShowText(WinToQt(List.Answer(Current)));
+    } else {
+        QuestionGuard->ShowText(QString());
+        AnswerGuard->ShowText(QString());
+    }
+    ShowGridRow(Current);
+    if (MemoHasFocus())
+        grdTabel->verticalScrollBar()->setValue(std::max(0, Current - RowsAboveCurrent));
+    else if (grdTabel->hasFocus() && Current < Count)
+        grdTabel->scrollTo(Model->index(Current, 0), QAbstractItemView::EnsureVisible);
+    Main.UpdateCommandStates();
+}
+
+void TEditPanel::ShowGridRow(int Row)
+{
+    TFlagScope Scope(Updating);
+    Model->SyncRowCount();
+    QItemSelectionModel* Selection = grdTabel->selectionModel();
+    if (Row >= 0 && Row < List.Count()) {
+        Model->SetCurrentRow(Row);
+        Selection->setCurrentIndex(Model->index(Row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else {
+        Model->SetCurrentRow(-1);
+        Selection->clear();
+    }
+}
+
+void TEditPanel::StoreMemos()
+{
+    if (List.Count() == 0)
+        return;
+    int Current = List.CurrentIndex();
+    bool OnlyTyped = false;
+    if (Current >= List.Count()) {
+        // The position lies past the end (the last entry was deleted, or
+        // incomplete entries were dropped): find the entry to store into.
+        const int Before = List.Count();
+        List.SelectEntry(Current);
+        Current = List.CurrentIndex();
+        // An existing, incomplete last entry keeps its texts unless the user
+        // typed new ones: the memos were empty, not showing that entry.
+        OnlyTyped = List.Count() == Before;
+    }
+    const std::string Question = MemoBytes(Main.memVraag);
+    const std::string Answer = MemoBytes(Main.memAntwoord);
+    if (!OnlyTyped || !Trimmed(Question).empty())
+        List.SetQuestion(Current, Question);
+    if (!OnlyTyped || !Trimmed(Answer).empty())
+        List.SetAnswer(Current, Answer);
+    TFlagScope Scope(Updating);
+    Model->SyncRowCount();
+    Model->RowChanged(Current);
+}
+
+void TEditPanel::StoreAndMove(int Delta)
+{
+    StoreMemos();
+    List.SelectEntry(List.CurrentIndex() + Delta);
+    ShowCurrentEntry();
+}
+
+void TEditPanel::GoToFirstEntry()
+{
+    StoreMemos();
+    List.SelectEntry(0);
+    ShowCurrentEntry();
+}
+
+void TEditPanel::GoToLastEntry()
+{
+    StoreMemos();
+    List.SelectEntry(List.Count() - 1);
+    ShowCurrentEntry();
+}
+
+void TEditPanel::GoToPrevious(bool ToFirst)
+{
+    if (!MemoHasFocus())
+        Main.memVraag->setFocus();
+    if (ToFirst)
+        GoToFirstEntry();
+    else
+        StoreAndMove(-1);
+}
+
+void TEditPanel::GoToNext(bool ToLast)
+{
+    if (!MemoHasFocus())
+        Main.memVraag->setFocus();
+    if (ToLast)
+        GoToLastEntry();
+    else
+        StoreAndMove(+1);
+}
+
+void TEditPanel::grdTabelSelectCell(int /*Col*/, int Row)
+{
+    if (Main.State != msEdit)
+        return;
+    StoreMemos();
+    List.SelectEntry(Row);
+    ShowCurrentEntry();
+}
+
+void TEditPanel::DeleteCurrentEntry()
+{
+    if (List.Count() < 1)
+        return;
+    const int Row = List.CurrentIndex();
+    List.Delete(Row);
+    {
+        TFlagScope Scope(Updating);
+        Model->RowRemoved(Row);
+    }
+    ShowCurrentEntry();
+    if (List.Count() == 0) {
+        ShowGridRow(-1);
+        Main.UpdateCommandStates();
+    }
+}
+
+// ---------------------------------------------------------------- keys
+
+bool TEditPanel::EditKeyDown(QKeyEvent* Event)
+{
+    const bool Ctrl = Event->modifiers() & Qt::ControlModifier;
+    switch (Event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (Main.memVraag->hasFocus())
+            Main.memAntwoord->setFocus(Qt::TabFocusReason);
+        else
+            Main.memVraag->setFocus(Qt::TabFocusReason);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (Main.memVraag->hasFocus()) {
+            Main.memAntwoord->setFocus();
+        } else {
+            StoreAndMove(+1);
+            Main.memVraag->setFocus();
+        }
+        return true;
+    case Qt::Key_Escape:
+        StopEditing(msIdle);
+        return true;
+    case Qt::Key_PageUp:
+        GoToPrevious(Ctrl);
+        return true;
+    case Qt::Key_PageDown:
+        GoToNext(Ctrl);
+        return true;
+    case Qt::Key_Delete:
+        if (!Ctrl)
+            return false;
+        DeleteCurrentEntry();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TEditPanel::MemoHasFocus() const
+{
+    return Main.memVraag->hasFocus() || Main.memAntwoord->hasFocus();
+}
+
+// ---------------------------------------------------------------- search
+
+void TEditPanel::SearchEntry()
+{
+    QInputDialog Dialog(&Main);
+    Dialog.setObjectName(QStringLiteral("dlgZoeken"));
+    Dialog.setWindowTitle(QStringLiteral("Zoeken"));
+    Dialog.setLabelText(QStringLiteral("Zoektekst:"));
+    Dialog.setInputMode(QInputDialog::TextInput);
+    Dialog.setTextValue(WinToQt(Main.SearchText));
+    if (auto* Edit = Dialog.findChild<QLineEdit*>()) {
+        Edit->setMaxLength(SearchTextLength);
+        Edit->selectAll();
+        // Only characters that an entry can hold can be searched for.
+        connect(Edit, &QLineEdit::textEdited, Edit, [Edit](const QString& Text) {
+            if (!IsWinText(Text))
+                Edit->setText(TWinTextGuard::Cleaned(Text));
+        });
+    }
+    if (Dialog.exec() != QDialog::Accepted)
+        return;
+    Main.SearchText = Trimmed(QtToWin(TWinTextGuard::Cleaned(Dialog.textValue())).value_or(std::string()));
+    if (Main.SearchText.empty())
+        return;
+    const int Found = FindEntry(Main.SearchText);
+    if (Found < 0) {
+        QMessageBox Box(QMessageBox::NoIcon, QApplication::applicationName(),
+                        QStringLiteral("Niet gevonden"), QMessageBox::Ok, &Main);
+        Box.setObjectName(QStringLiteral("msgNietGevonden"));
+        Box.exec();
+        return;
+    }
+    StoreMemos();
+    List.SelectEntry(Found);
+    ShowCurrentEntry();
+}
+
+int TEditPanel::FindEntry(const std::string& Text) const
+{
+    const int Count = List.Count();
+    if (Count == 0)
+        return -1;
+    std::string Pattern = Text;
+    std::transform(Pattern.begin(), Pattern.end(), Pattern.begin(), AsciiUpper);
+    // Every other entry once, from the one after the current entry on,
+    // wrapping from the last to the first; the current entry itself is not
+    // examined.
+    const int Start = std::max(List.CurrentIndex(), -1);
+    for (int Step = 1; Step <= Count; ++Step) {
+        const int i = (Start + Step) % Count;
+        if (i == Start)
+            break;
+        if (ContainsUpper(List.Question(i), Pattern) || ContainsUpper(List.Answer(i), Pattern))
+            return i;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------- code pages
+
+void TEditPanel::mnuAccentToWinClick() { ConvertTable(&DosTextToWin); }
+
+void TEditPanel::mnuAccentToDosClick() { ConvertTable(&WinTextToDos); }
+
+void TEditPanel::ConvertTable(std::string (*Convert)(std::string_view))
+{
+    for (int i = 0; i < List.Count(); ++i) {
+        List.SetQuestion(i, Convert(List.Question(i)));
+        List.SetAnswer(i, Convert(List.Answer(i)));
+    }
+    Main.AccentsConverted = true;
+    Model->AllRowsChanged();
+    ShowCurrentEntry();
+    Main.UpdateCommandStates();
+}
+
+// ---------------------------------------------------------------- clipboard
+
+QPlainTextEdit* TEditPanel::FocusedMemo() const
+{
+    auto* Memo = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+    return Memo && Main.isAncestorOf(Memo) ? Memo : nullptr;
+}
+
+void TEditPanel::mnuKnippenClick()
+{
+    if (QPlainTextEdit* Memo = FocusedMemo(); Memo && !Memo->isReadOnly())
+        Memo->cut();
+}
+
+void TEditPanel::mnuKopierenClick()
+{
+    if (QPlainTextEdit* Memo = FocusedMemo())
+        Memo->copy();
+}
+
+void TEditPanel::mnuPlakkenClick()
+{
+    if (QPlainTextEdit* Memo = FocusedMemo(); Memo && !Memo->isReadOnly())
+        Memo->paste();
+}
+
+// ---------------------------------------------------------------- fonts
+
+void TEditPanel::btnVraagFontClick() { ChooseFont(true); }
+
+void TEditPanel::btnAntwoordFontClick() { ChooseFont(false); }
+
+void TEditPanel::ChooseFont(bool QuestionSide)
+{
+    const TTableFont Previous = QuestionSide ? List.QFont() : List.AFont();
+    QFontDialog Dialog(ToQFont(Previous), &Main);
+    Dialog.setObjectName(QStringLiteral("dlgFont"));
+    Dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    connect(&Dialog, &QFontDialog::currentFontChanged, &Dialog, [&Dialog](QFont Font) {
+        if (Font.pointSize() > 0 && Font.pointSize() < SmallestFontSize) {
+            Font.setPointSize(SmallestFontSize);
+            Dialog.setCurrentFont(Font);
+        }
+    });
+    if (Dialog.exec() != QDialog::Accepted)
+        return;
+    QFont Chosen = Dialog.selectedFont();
+    if (Chosen.pointSize() < SmallestFontSize)
+        Chosen.setPointSize(SmallestFontSize);
+    const TTableFont Font = ToTableFont(Chosen, ChosenWritingSystem(Dialog), Previous);
+    if (QuestionSide) {
+        List.SetQFont(Font);
+        Main.memVraag->setFont(ToQFont(List.QFont()));
+        Main.lblVraagTekst->setFont(ToQFont(List.QFont()));
+    } else {
+        List.AFont() = Font;
+        Main.memAntwoord->setFont(ToQFont(List.AFont()));
+        Main.lblAntwoordTekst->setFont(ToQFont(List.AFont()));
+    }
+    List.Changed = true;
+    ApplyGridFonts();
+    Main.UpdateCommandStates();
+}
+
+void TEditPanel::ApplyGridFonts()
+{
+    Model->FontsChanged();
+    // Rows stay 18 pixels high unless a larger font needs more room.
+    const int Height = std::max({RowHeight, QFontMetrics(Model->ColumnFont(0)).height(),
+                                 QFontMetrics(Model->ColumnFont(1)).height()});
+    if (grdTabel->verticalHeader()->defaultSectionSize() != Height)
+        grdTabel->verticalHeader()->setDefaultSectionSize(Height);
+}

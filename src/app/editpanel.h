@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table editor: the grid below the question/answer panel, moving through
+// the table with the two memos, search, the code-page conversions, the edit
+// menu's clipboard commands and the column fonts.
+//
+// The memos show the current entry; what is typed in them reaches the table
+// only when the editor moves (StoreAndMove). Every step touches one or two
+// entries and tells the grid model about exactly those, so the editor is as
+// quick on a table of a million entries as on one of ten.
+#pragma once
+
+#include <QFrame>
+#include <string>
+#include <string_view>
+
+class QKeyEvent;
+class QPlainTextEdit;
+class QTableView;
+class TMemo;
+class TQuestionlist;
+class TTableModel;
+class TWinTextGuard;
+class TfrmMain;
+
+class TEditPanel : public QFrame {
+    Q_OBJECT
+public:
+    // Lives in the main window's client area.
+    explicit TEditPanel(TfrmMain& Main);
+
+    void StartEditing();
+    void StopEditing(int NextState);
+    void ShowCurrentEntry();
+    // Stores the memo texts into the current entry, then makes entry
+    // Current + Delta current.
+    void StoreAndMove(int Delta);
+    void GoToFirstEntry();
+    void GoToLastEntry();
+    void GoToPrevious(bool ToFirst);
+    void GoToNext(bool ToLast);
+    // Stores what the memos hold while editing; the file commands call it
+    // before the table is written or given up.
+    void StoreEdits();
+    // The editor's keys while editing; true when handled (not passed on).
+    bool EditKeyDown(QKeyEvent* Event);
+    void SearchEntry();
+
+    // Handlers of the commands the editor owns.
+    void mnuZoekenClick() { SearchEntry(); }
+    void mnuAccentToWinClick();
+    void mnuAccentToDosClick();
+    void mnuKnippenClick();
+    void mnuKopierenClick();
+    void mnuPlakkenClick();
+    void btnVraagFontClick();
+    void btnAntwoordFontClick();
+    void btnPgUpClick() { GoToPrevious(false); }
+    void btnPgDnClick() { GoToNext(false); }
+    void grdTabelSelectCell(int Col, int Row);
+
+    QTableView* grdTabel;
+    TTableModel* Model;
+
+private:
+    void CreateGrid();
+    // Step one of every move: the memo texts into the current entry.
+    void StoreMemos();
+    // The entry after the current one, wrapping around, that contains Text;
+    // -1 when none does.
+    [[nodiscard]] int FindEntry(const std::string& Text) const;
+    void ConnectCommands();
+    void ConvertTable(std::string (*Convert)(std::string_view));
+    void ChooseFont(bool QuestionSide);
+    void DeleteCurrentEntry();
+    void ApplyGridFonts();
+    void ShowGridRow(int Row);
+    [[nodiscard]] bool MemoHasFocus() const;
+    [[nodiscard]] QPlainTextEdit* FocusedMemo() const;
+
+    TfrmMain& Main;
+    TQuestionlist& List;
+    TWinTextGuard* QuestionGuard;
+    TWinTextGuard* AnswerGuard;
+    // Set while the editor itself moves the grid's cursor, so that the grid's
+    // notifications are not taken for a click.
+    bool Updating = false;
+};

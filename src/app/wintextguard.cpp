@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/wintextguard.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "app/memo.h"
+#include "app/wintext.h"
+
+namespace {
+
+enum class TAction { Keep, Space, Drop };
+
+TAction ActionFor(QChar Ch)
+{
+    if (Ch == u'\n' || Ch == QChar::ParagraphSeparator || Ch == QChar::LineSeparator
+        || Ch == u'\r' || Ch == u'\t')
+        return TAction::Space;
+    if (Ch.unicode() < 32)
+        return TAction::Drop;
+    return IsWinText(QString(Ch)) ? TAction::Keep : TAction::Drop;
+}
+
+} // namespace
+
+TWinTextGuard::TWinTextGuard(TMemo* Memo) : QObject(Memo), Memo(Memo)
+{
+    connect(Memo, &QPlainTextEdit::textChanged, this, &TWinTextGuard::TextChanged);
+}
+
+void TWinTextGuard::ShowText(const QString& Text)
+{
+    const bool Was = Adjusting;
+    Adjusting = true;
+    Memo->SetText(Text);
+    Adjusting = Was;
+}
+
+QString TWinTextGuard::Cleaned(const QString& Text)
+{
+    QString Result;
+    Result.reserve(Text.size());
+    for (QChar Ch : Text) {
+        switch (ActionFor(Ch)) {
+        case TAction::Keep: Result += Ch; break;
+        case TAction::Space: Result += u' '; break;
+        case TAction::Drop: break;
+        }
+    }
+    return Result;
+}
+
+void TWinTextGuard::TextChanged()
+{
+    if (Adjusting)
+        return;
+    const QString Text = Memo->document()->toRawText();
+    if (Cleaned(Text) == Text)
+        return;
+    Adjusting = true;
+    // Mend the text in place, from the end, so that the user's cursor and the
+    // undo history follow the edit that brought the characters in.
+    QTextCursor Cursor(Memo->document());
+    Cursor.joinPreviousEditBlock();
+    for (int i = static_cast<int>(Text.size()) - 1; i >= 0; --i) {
+        const TAction Action = ActionFor(Text.at(i));
+        if (Action == TAction::Keep)
+            continue;
+        const int End = i + 1;
+        if (i > 0 && Text.at(i).isLowSurrogate() && Text.at(i - 1).isHighSurrogate())
+            --i; // drop both halves of the pair
+        Cursor.setPosition(i);
+        Cursor.setPosition(End, QTextCursor::KeepAnchor);
+        if (Action == TAction::Space)
+            Cursor.insertText(QStringLiteral(" "));
+        else
+            Cursor.removeSelectedText();
+    }
+    Cursor.endEditBlock();
+    Adjusting = false;
+}
