@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Judging a typed answer, with the answers of entries that share the
+// question and, when tolerant, answers that sound right; and the hints.
+#include <exception>
+
+#include "quiz/phonewin.h"
+#include "quiz/quiztext.h"
+#include "table/questionlist.h"
+
+namespace {
+
+[[nodiscard]] bool SoundsAlike(const std::string& Typed, const std::string& Expected)
+{
+    return DutchSoundex(Typed) == DutchSoundex(Expected)
+        || SoundexCode(Typed, 1) == SoundexCode(Expected, 1);
+}
+
+} // namespace
+
+int TQuestionlist::CheckAnswer(const std::string& Typed)
+{
+    int Result = arWrong;
+    try {
+        const std::string Expected = CurrentAnswer();
+        if (Typed == Expected) {
+            Result = arRight;
+        } else {
+            // Several right answers are stored as several entries with the
+            // same question.
+            const std::string Asked = CurrentQuestion();
+            for (int I = 0; I < Count(); ++I) {
+                if (ViewedAnswer(*this, I) == Typed && ViewedQuestion(*this, I) == Asked) {
+                    Result = arOtherRight;
+                    break;
+                }
+            }
+        }
+        // A digit rules the tolerance out: numbers must be typed exactly.
+        if (Result == arWrong && Tolerant && NoDigits(Typed) && SoundsAlike(Typed, Expected))
+            Result = arMisspelled;
+    } catch (const std::exception&) {
+        Result = arWrong;
+    }
+    RegisterResult(Result);
+    return Result;
+}
+
+void TQuestionlist::Hint(std::string& Text) const
+{
+    const std::string Answer = CurrentAnswer();
+    const std::size_t Clear = HintLetters < 0 ? 0 : static_cast<std::size_t>(HintLetters) + 1;
+    if (Answer.size() <= Clear) {
+        Text = Answer;
+        return;
+    }
+    Text.assign(Answer, 0, Clear);
+    Text.reserve(Clear + 2 * (Answer.size() - Clear));
+    for (std::size_t I = Clear; I < Answer.size(); ++I) {
+        const char C = Answer[I];
+        const bool Masked = (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z');
+        Text += ' ';
+        Text += Masked ? '.' : C;
+    }
+}
