@@ -971,10 +971,11 @@ void TfrmMain::mnuInfoClick() { frmAbout->exec(); }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
 {
-    if (!Files->CanClose()) {
-        Event->ignore();
+    // Ignored until the questions are done: a save that fails there raises
+    // its error and leaves the window open.
+    Event->ignore();
+    if (!Files->CanClose())
         return;
-    }
     WindowSettings->SaveSettings();
     Event->accept();
 }
