@@ -1,9 +1,186 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/windowsettings.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 #include "app/frmmain.h"
+#include "app/quizoptions.h"
 
-TWindowSettings::TWindowSettings(TfrmMain& Main) : Main(Main) {}
+namespace {
 
-void TWindowSettings::LoadSettings() {}
-void TWindowSettings::SaveSettings() {}
+// Keys of the settings file and their defaults.
+constexpr const char* Options = "Options";
+constexpr const char* Form = "Form";
+constexpr const char* View = "View";
+constexpr const char* Paths = "Paths";
+constexpr int DefaultHeight = 450;
+constexpr int DefaultWidth = 571;
+constexpr int DefaultLeft = 60;
+constexpr int DefaultTop = 60;
+
+enum WindowStateValue { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+
+// How much of a window must lie on a screen to count as visible: enough of
+// its top to take hold of it.
+constexpr int MinVisibleWidth = 100;
+constexpr int MinVisibleHeight = 30;
+
+bool EnoughOnScreen(const QRect& Bounds, const QRect& Screen)
+{
+    const QRect Part = Bounds.intersected(Screen);
+    return Part.width() >= std::min(MinVisibleWidth, Bounds.width())
+        && Part.height() >= std::min(MinVisibleHeight, Bounds.height());
+}
+
+} // namespace
+
+TWindowSettings::TWindowSettings(TfrmMain& Main) : Main(Main) { SetFileName(DefaultFileName()); }
+
+QString TWindowSettings::DefaultFileName()
+{
+    const QFileInfo Program(QCoreApplication::applicationFilePath());
+    const QString Name = Program.fileName();
+    const qsizetype Dot = Name.lastIndexOf(u'.');
+    return Program.absolutePath() + u'/' + (Dot > 0 ? Name.left(Dot) : Name) + QStringLiteral(".ini");
+}
+
+void TWindowSettings::SetFileName(const QString& FileName)
+{
+    Settings = std::make_unique<TIniFile>(QFile::encodeName(FileName).toStdString());
+}
+
+QString TWindowSettings::FileName() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(Settings->FileName()));
+}
+
+void TWindowSettings::LoadSettings()
+{
+    LoadOptions();
+    LoadBounds();
+    LoadView();
+}
+
+// All options are off before this (no quiz runs yet), so each toggle switches
+// its option on, with menu tick and tool button.
+void TWindowSettings::LoadOptions()
+{
+    TQuizOptions& QuizOptions = *Main.QuizOptions;
+    if (Settings->ReadBool(Options, "Reverse", false))
+        QuizOptions.ToggleReverse();
+    if (Settings->ReadBool(Options, "RepeatErrors", false))
+        QuizOptions.ToggleRepeatErrors();
+    if (Settings->ReadBool(Options, "Tolerant", false))
+        QuizOptions.ToggleTolerant();
+    Main.mnuIntelliMC->setChecked(Settings->ReadBool(Options, "IntelliMC", false));
+    if (Settings->ReadBool(Options, "Sequential", false))
+        QuizOptions.ToggleSequential();
+}
+
+void TWindowSettings::LoadBounds()
+{
+    const int Height = Settings->ReadInteger(Form, "Height", DefaultHeight);
+    const int Width = Settings->ReadInteger(Form, "Width", DefaultWidth);
+    const int Left = Settings->ReadInteger(Form, "Left", DefaultLeft);
+    const int Top = Settings->ReadInteger(Form, "Top", DefaultTop);
+    const QRect Bounds = VisibleBounds(QRect(Left, Top, Width, Height));
+    Main.resize(Bounds.size());
+    Main.move(Bounds.topLeft());
+    switch (Settings->ReadInteger(Form, "State", wsNormal)) {
+    case wsMinimized:
+        Main.setWindowState(Qt::WindowMinimized);
+        break;
+    case wsMaximized:
+        Main.setWindowState(Qt::WindowMaximized);
+        break;
+    default:
+        Main.setWindowState(Qt::WindowNoState);
+        break;
+    }
+}
+
+void TWindowSettings::LoadView()
+{
+    Main.mnuKnoppenbalk->setChecked(Settings->ReadBool(View, "Toolbar", true));
+    Main.mnuKnoppenbalkClick();
+    Main.mnuStatusbalk->setChecked(Settings->ReadBool(View, "Statusbar", true));
+    Main.mnuStatusbalkClick();
+    Main.mnuHelpballonnetjes->setChecked(Settings->ReadBool(View, "HelpBalloons", true));
+    Main.mnuHelpballonnetjesClick();
+}
+
+QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
+{
+    const QScreen* Primary = QGuiApplication::primaryScreen();
+    if (!Primary)
+        return Bounds;
+    QRect Result(Bounds.topLeft(), Bounds.size().expandedTo(QSize(1, 1)));
+    const QScreen* Home = nullptr;
+    for (const QScreen* Screen : QGuiApplication::screens())
+        if (EnoughOnScreen(Result, Screen->availableGeometry()))
+            Home = Screen;
+    if (!Home) {
+        Home = Primary;
+        const QRect Area = Primary->availableGeometry();
+        Result.moveTopLeft(Area.contains(QPoint(DefaultLeft, DefaultTop)) ? QPoint(DefaultLeft, DefaultTop)
+                                                                           : Area.topLeft());
+    }
+    Result.setSize(Result.size().boundedTo(Home->availableGeometry().size()));
+    return Result;
+}
+
+void TWindowSettings::SaveSettings()
+{
+    try {
+        SaveAll();
+    } catch (const EIniWriteError&) {
+        // A settings file that cannot be written is no reason to keep the
+        // program open, nor to trouble the user.
+    }
+}
+
+void TWindowSettings::SaveAll()
+{
+    Settings->WriteBool(Options, "Reverse", Main.mnuOmgekeerd->isChecked());
+    Settings->WriteBool(Options, "RepeatErrors", Main.mnuRepeteren->isChecked());
+    Settings->WriteBool(Options, "Tolerant", Main.mnuTolerant->isChecked());
+    Settings->WriteBool(Options, "IntelliMC", Main.mnuIntelliMC->isChecked());
+    Settings->WriteBool(Options, "Sequential", Main.mnuSequential->isChecked());
+
+    // A maximised or minimised window keeps the bounds it returns to.
+    const bool Normal = !(Main.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const QPoint FrameOffset = Main.geometry().topLeft() - Main.pos();
+    const QRect Bounds = Normal || !Main.normalGeometry().isValid()
+        ? QRect(Main.pos(), Main.size())
+        : Main.normalGeometry().translated(-FrameOffset);
+    Settings->WriteInteger(Form, "Height", Bounds.height());
+    Settings->WriteInteger(Form, "Width", Bounds.width());
+    Settings->WriteInteger(Form, "Left", Bounds.left());
+    Settings->WriteInteger(Form, "Top", Bounds.top());
+    Settings->WriteInteger(Form, "State", Main.isMinimized() ? wsMinimized : Main.isMaximized() ? wsMaximized : wsNormal);
+
+    Settings->WriteBool(View, "Toolbar", Main.mnuKnoppenbalk->isChecked());
+    Settings->WriteBool(View, "Statusbar", Main.mnuStatusbalk->isChecked());
+    Settings->WriteBool(View, "HelpBalloons", Main.mnuHelpballonnetjes->isChecked());
+}
+
+QString TWindowSettings::ReadDir(const QString& Default) const
+{
+    const std::string Dir = Settings->ReadString(Paths, "Dir", QFile::encodeName(Default).toStdString());
+    return QFile::decodeName(QByteArray::fromStdString(Dir));
+}
+
+void TWindowSettings::WriteDir(const QString& Folder)
+{
+    try {
+        Settings->WriteString(Paths, "Dir", QFile::encodeName(Folder).toStdString());
+    } catch (const EIniWriteError&) {
+        // The folder is a convenience; the command goes on without it.
+    }
+}
