@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The fill-in screen.
+// The fill-in screen: the user types the whole answer and ends it with
+// Enter, or asks for the answer or for hints.
 #pragma once
 
 #include <QFrame>
+#include <string>
 
+class QColor;
+class QLabel;
 class QToolButton;
 class TfrmMain;
 class TMemo;
@@ -15,13 +19,31 @@ public:
     explicit TFillInPanel(TfrmMain& Main);
 
     void ShowQuestion();              // lay out a new question (msFillInQuestion)
-    void FillInAnswerKey(char& Key);  // msFillInQuestion
-    void FillInNextKey(char& Key);    // msFillInAnswered
+    void FillInAnswerKey(char& Key);  // msFillInQuestion: judges on Enter
+    void FillInNextKey(char& Key);    // msFillInAnswered: goes on with space
 
+    void btnToonAntwoordClick();
+    void btnToonHintClick();
+
+    // Typed as the answer, it asks for a hint like "Geef &hints".
+    static constexpr const char* HintRequest = "*HINT*";
+    // The second prompt line while an answer is typed.
+    [[nodiscard]] static QString AccentNotice();
+
+    QLabel* invlblPrompt1;
     TMemo* memInvoer;
     QToolButton* btnToonHint;
     QToolButton* btnToonAntwoord;
 
 private:
+    [[nodiscard]] std::string TypedAnswer() const;
+    void ShowInAnswerLine(const std::string& Text);
+    void ShowVerdict(int Result);
+    void ShowAnswer();
+    void GiveHint();
+    void SetInputColour(const QColor& Colour);
+    // A button pressed after the round's last answer ends the round like a key.
+    bool RoundIsOver();
+
     TfrmMain& Main;
 };

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The multiple-choice screen: four alternatives in rows, picked with the
+// keys 1-4 or A-D, the numbered buttons or a click on an alternative.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class QColor;
+class QLabel;
+class QToolButton;
+class TfrmMain;
+
+class TChoicePanel : public QFrame {
+    Q_OBJECT
+public:
+    // Lives in the main window's client area.
+    explicit TChoicePanel(TfrmMain& Main);
+
+    void ShowQuestion();              // lay out a new question (msChoiceQuestion)
+    void ChoiceAnswerKey(char& Key);  // msChoiceQuestion
+    void ChoiceNextKey(char& Key);    // msChoiceAnswered
+
+    // The row digit '1'..'4' of an alternative label.
+    [[nodiscard]] static char ChoiceFromLabel(const QLabel* Label);
+
+    void mcbtnClick(int Row); // the button of row 1..4
+    void lblAntwoordClick(QLabel* Label);
+    void lblAntwoordMouseEnter(QLabel* Label);
+    void lblAntwoordMouseExit(QLabel* Label);
+
+    std::array<QToolButton*, 4> mcbtn{};       // mcbtn1 .. mcbtn4
+    std::array<QLabel*, 4> lblAntwoord{};      // lblAntwoord1 .. lblAntwoord4
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void PaintRow(char Row, const QColor& Colour);
+    void ClearColours();
+
+    TfrmMain& Main;
+};
