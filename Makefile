@@ -2,6 +2,7 @@
 # make run    - install what is missing, build, start the trainer on an example table
 # make test   - the same set-up, then the whole suite (AddressSanitizer + UBSan)
 # make bench  - build and run the benchmarks
+# make fuzz   - run every fuzz target for FUZZ_SECONDS (default 300) each
 SHELL := /bin/bash
 JOBS ?= 2
 EXAMPLE ?= examples/engels.MT4
@@ -9,13 +10,17 @@ EXAMPLE ?= examples/engels.MT4
 PACKAGES := cmake ninja-build g++ pkg-config ccache \
 	qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-wayland libgl-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	fonts-liberation poppler-utils
+	fonts-liberation poppler-utils \
+	clang-16 libclang-rt-16-dev
 
 BUILD_RUN   := build/run
 BUILD_TEST  := build/test
 BUILD_BENCH := build/bench
+BUILD_FUZZ  := build/fuzz
+FUZZ_TARGETS := fuzz_tablefile fuzz_fontspec fuzz_inifile fuzz_phonetic
+FUZZ_SECONDS ?= 300
 
-.PHONY: all setup run test bench screenshots clean
+.PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots clean
 
 all: run
 
@@ -44,6 +49,29 @@ $(BUILD_TEST)/build.ninja: | setup
 test: setup $(BUILD_TEST)/build.ninja
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 	cd $(BUILD_TEST) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) --no-print-directory fuzz-short
+
+$(BUILD_FUZZ)/build.ninja: | setup
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++-16 -DMEMORANT_FUZZ=ON -DMEMORANT_GUI=OFF -DMEMORANT_TESTS=OFF
+
+# Each target runs on a scratch copy of its corpus, so that the seeds in the
+# repository stay as they are; a crash leaves its input in $(BUILD_FUZZ).
+fuzz-run: $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  c=fuzz/corpus/$${t#fuzz_}; w=$(BUILD_FUZZ)/corpus/$$t; mkdir -p $$w; \
+	  echo "== $$t ($(FUZZ_SECONDS) s)"; \
+	  (cd $(BUILD_FUZZ) && ./fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$$t- -max_len=65536 corpus/$$t ../../$$c 2>&1 | grep -E "stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY|Done" ; \
+	    exit $${PIPESTATUS[0]}); \
+	done
+
+fuzz: setup
+	$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+fuzz-short: setup
+	$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=20
 
 $(BUILD_BENCH)/build.ninja: | setup
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMEMORANT_TESTS=OFF -DMEMORANT_BENCH=ON
