@@ -1,20 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printout of a table.
+// The printout of the question table: question left and answer right, one
+// entry per line, under a header line with the table's file name and the page
+// number. The form is never shown; it holds the report engine and its page
+// header and handles their events. "Afdrukken" goes to the default printer at
+// once; without a printer the printout becomes a PDF file beside the table.
 #pragma once
 
 #include <QObject>
+#include <QRect>
+#include <QString>
 
-class TfrmMain;
+class QPagedPaintDevice;
+class QPainter;
+class QWidget;
+class TEasyPrintArea;
+class TEasyReport;
 class TQuestionlist;
 
 class TfrmPrint : public QObject {
     Q_OBJECT
 public:
-    explicit TfrmPrint(TfrmMain& Main);
+    // Owner is the main window; message boxes appear over it.
+    explicit TfrmPrint(QWidget& Owner);
 
-    TQuestionlist* QuestionList = nullptr; // set before every Print
+    // The table to print; set before every print, not owned.
+    TQuestionlist* QuestionList = nullptr;
+
+    TEasyReport* Report;    // margins 10 mm, the page header on the first page too
+    TEasyPrintArea* Header; // file name left, page number right
+
+    // Prints the whole table on the default printer without a dialog; with
+    // no printer writes it as a PDF file (PdfFileName) and says where.
+    // Failures of the printer or the file are shown in a message box.
     void Print();
+    // The printout on Device; throws EPrintError when the device fails.
+    void PrintTo(QPagedPaintDevice& Device);
+
+    // Where the printout goes without a printer: beside the table, named
+    // after it, or in the home folder for a table without a name.
+    [[nodiscard]] QString PdfFileName() const;
+    [[nodiscard]] static bool HasDefaultPrinter();
+
+    // Event handlers of Report and Header.
+    void ReportBeforePrint(QObject* Sender);
+    bool ReportDetailPrint(QObject* Sender, QPainter& Canvas, QRect& Area);
+    bool ReportIsLastPage(QObject* Sender);
+    void HeaderPrint(QObject* Sender, QPainter& Canvas, const QRect& Area);
+    int HeaderHeight(QObject* Sender, QPainter& Canvas);
+
+    // Text centred vertically in Rect, at its left or its right edge; not
+    // clipped to Rect.
+    static void DrawTextLeft(const QString& Text, QPainter& Canvas, const QRect& Rect);
+    static void DrawTextRight(const QString& Text, QPainter& Canvas, const QRect& Rect);
 
 private:
-    TfrmMain& Main;
+    QWidget& Owner;
+    int NextEntry = 0;  // index of the next entry to print
+    int PageNumber = 0; // number of the last page header printed
+
+    [[nodiscard]] QString TableFileName() const;
+    void PrintOnDefaultPrinter();
+    void PrintAsPdf();
+    void ShowError(const QString& Message);
 };
