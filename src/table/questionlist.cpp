@@ -120,6 +120,7 @@ void TQuestionlist::Delete(int Index)
     Entries.erase(Entries.begin() + Index);
     Changed = true;
     DropPhoneticIndex();
+    KeepRestWithinUnasked();
 }
 
 void TQuestionlist::RemoveEmpty()
@@ -132,6 +133,16 @@ void TQuestionlist::RemoveEmpty()
         return;
     Entries.erase(Removed, Entries.end());
     DropPhoneticIndex();
+    KeepRestWithinUnasked();
+}
+
+void TQuestionlist::KeepRestWithinUnasked()
+{
+    if (Rest <= 0)
+        return;
+    const auto Unasked = std::count_if(Entries.begin(), Entries.end(),
+                                       [](const TEntry& Entry) { return !Entry.QuestionAdmin.Asked; });
+    Rest = std::min(Rest, static_cast<int>(Unasked));
 }
 
 void TQuestionlist::SelectEntry(int Index)
@@ -176,6 +187,7 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
         throw EListReadError("Fout tijdens openen " + FileName + ": " + std::to_string(Error));
 
     const bool Dos = IsDosFile(FileName);
+    Entries.reserve(Entries.size() + Reader.EstimatedLineCount() + 16);
     std::string Question;
     std::string Answer;
     while (!Reader.AtEnd()) {

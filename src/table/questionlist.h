@@ -177,6 +177,9 @@ private:
     TEntry& EntryAt(int Index);
     // Stores Text, trimmed, in a stored column when it differs.
     void StoreText(std::string& Stored, const std::string& Text);
+    // After entries were removed in the middle of a quiz: Rest counts no more
+    // questions than there are entries left to ask.
+    void KeepRestWithinUnasked();
 
     // Phonetic codes of the entries for similar alternatives: built when a
     // question first needs them, dropped by every change of a text or of the
