@@ -3,6 +3,8 @@
 // preferably ones that sound like the right one, and judging the pick.
 #include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <span>
 #include <stdexcept>
 
 #include "quiz/phonewin.h"
@@ -36,6 +38,30 @@ constexpr int LongestIndexedLen = 4;
     return Code.substr(0, static_cast<std::size_t>(std::max(Len, 0)));
 }
 
+constexpr int MaxDigits = 10; // of a 32-bit index
+
+// A number whose order is that of the decimal texts of the indexes, as the
+// similar list keeps them ("10" before "2", "1" before "10"): the index
+// padded with zeros to ten digits, then its own number of digits.
+[[nodiscard]] std::uint64_t TextOrderKey(int Index)
+{
+    std::uint64_t Padded = static_cast<std::uint32_t>(Index);
+    int Digits = 1;
+    for (std::uint64_t Limit = 10; Limit <= Padded; Limit *= 10)
+        ++Digits;
+    for (int I = Digits; I < MaxDigits; ++I)
+        Padded *= 10;
+    return Padded << 4 | static_cast<std::uint64_t>(Digits);
+}
+
+[[nodiscard]] std::string IndexText(std::uint64_t Key)
+{
+    std::uint64_t Index = Key >> 4;
+    for (int I = static_cast<int>(Key & 15); I < MaxDigits; ++I)
+        Index /= 10;
+    return std::to_string(Index);
+}
+
 } // namespace
 
 const TSimilarIndex& TQuestionlist::PhoneticIndex()
@@ -49,28 +75,45 @@ void TQuestionlist::CollectSimilar(const std::string& Question, const std::strin
 {
     const std::string QCode = SoundexCode(Question, 2);
     const std::string ACode = SoundexCode(Answer, 2);
+    // Neither the entry itself nor one with the same question or answer.
+    const auto Differs = [&](int I) {
+        return !SameUpperAscii(ViewedAnswer(*this, I), Answer) && !SameUpperAscii(ViewedQuestion(*this, I), Question);
+    };
     std::vector<int> Found;
     if (Len <= LongestIndexedLen) {
         using TColumn = TSimilarIndex::TColumn;
         const TSimilarIndex& Index = PhoneticIndex();
-        Index.Find(Reverse ? TColumn::StoredQuestion : TColumn::StoredAnswer, ACode, Len, Found);
-        Index.Find(Reverse ? TColumn::StoredAnswer : TColumn::StoredQuestion, QCode, Len, Found);
+        const std::uint32_t QuestionHash = TSimilarIndex::UpperHash(Question);
+        const std::uint32_t AnswerHash = TSimilarIndex::UpperHash(Answer);
+        const auto Collect = [&](std::span<const TSimilarIndex::TRecord> Records) {
+            for (const TSimilarIndex::TRecord& Record : Records) {
+                const bool SameHash = (Reverse ? Record.QuestionHash : Record.AnswerHash) == AnswerHash
+                    || (Reverse ? Record.AnswerHash : Record.QuestionHash) == QuestionHash;
+                const int I = static_cast<int>(Record.Index);
+                if (!SameHash || Differs(I))
+                    Found.push_back(I);
+            }
+        };
+        Collect(Index.Sounding(Reverse ? TColumn::StoredQuestion : TColumn::StoredAnswer, ACode, Len));
+        Collect(Index.Sounding(Reverse ? TColumn::StoredAnswer : TColumn::StoredQuestion, QCode, Len));
     } else {
         for (int I = 0; I < Count(); ++I) {
-            if (Cut(SoundexCode(ViewedAnswer(*this, I), 2), Len) == Cut(ACode, Len)
-                || Cut(SoundexCode(ViewedQuestion(*this, I), 2), Len) == Cut(QCode, Len))
+            const bool Sounds = Cut(SoundexCode(ViewedAnswer(*this, I), 2), Len) == Cut(ACode, Len)
+                || Cut(SoundexCode(ViewedQuestion(*this, I), 2), Len) == Cut(QCode, Len);
+            if (Sounds && Differs(I))
                 Found.push_back(I);
         }
     }
-    // Neither the entry itself nor one with the same question or answer.
-    std::erase_if(Found, [&](int I) {
-        return SameUpperAscii(ViewedAnswer(*this, I), Answer) || SameUpperAscii(ViewedQuestion(*this, I), Question);
-    });
-    SimilarList.reserve(SimilarList.size() + Found.size());
-    for (const int I : Found)
-        SimilarList.push_back(std::to_string(I));
-    std::sort(SimilarList.begin(), SimilarList.end());
-    SimilarList.erase(std::unique(SimilarList.begin(), SimilarList.end()), SimilarList.end());
+    std::vector<std::uint64_t> Keys(Found.size());
+    std::transform(Found.begin(), Found.end(), Keys.begin(), TextOrderKey);
+    std::sort(Keys.begin(), Keys.end());
+    Keys.erase(std::unique(Keys.begin(), Keys.end()), Keys.end());
+    std::vector<std::string> Added(Keys.size());
+    std::transform(Keys.begin(), Keys.end(), Added.begin(), IndexText);
+    std::vector<std::string> Merged;
+    Merged.reserve(SimilarList.size() + Added.size());
+    std::set_union(SimilarList.begin(), SimilarList.end(), Added.begin(), Added.end(), std::back_inserter(Merged));
+    SimilarList = std::move(Merged);
 }
 
 void TQuestionlist::BuildMultipleChoice()

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,17 +18,28 @@ class TSimilarIndex {
 public:
     enum class TColumn { StoredQuestion, StoredAnswer };
 
+    // One entry under the code of one of its texts, with hashes of both its
+    // texts upper-cased (a-z), so that most entries can be told apart from a
+    // text without reading their own texts.
+    struct TRecord {
+        TPhoneticKey Key;
+        std::uint32_t Index;
+        std::uint32_t QuestionHash; // of the stored question
+        std::uint32_t AnswerHash;   // of the stored answer
+    };
+
     explicit TSimilarIndex(const TQuestionlist& Table);
 
-    // Appends to Found the entries whose code in Column, cut to Len
-    // characters (Len <= 4), equals Code cut to Len, grouped by code and in
-    // ascending order within a code.
-    void Find(TColumn Column, std::string_view Code, int Len, std::vector<int>& Found) const;
+    // The entries whose code in Column, cut to Len characters (Len <= 4),
+    // equals Code cut to Len; grouped by code, in index order within a code.
+    [[nodiscard]] std::span<const TRecord> Sounding(TColumn Column, std::string_view Code, int Len) const;
 
-    [[nodiscard]] int Count() const { return static_cast<int>(QuestionKeys.size()); }
+    [[nodiscard]] int Count() const { return static_cast<int>(ByQuestion.size()); }
+
+    // The hash of Text upper-cased (a-z only) that the records carry.
+    [[nodiscard]] static std::uint32_t UpperHash(std::string_view Text);
 
 private:
-    // (code key << 32) | entry index, sorted: one range per code prefix.
-    std::vector<std::uint64_t> QuestionKeys;
-    std::vector<std::uint64_t> AnswerKeys;
+    std::vector<TRecord> ByQuestion;
+    std::vector<TRecord> ByAnswer;
 };

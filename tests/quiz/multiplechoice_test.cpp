@@ -162,8 +162,18 @@ TEST(MultipleChoice, SimilarEntriesEqualAFullScan)
         return std::vector<std::string>(Found.begin(), Found.end());
     };
     for (int Round = 0; Round < 120; ++Round) {
-        if (Round == 60)
-            Table.Add("hond", "kat"); // a new entry is found at once
+        const int Some = static_cast<int>(Engine() % static_cast<unsigned>(Table.Count()));
+        switch (Round % 6) { // every change of the texts is seen by the next search
+        case 0: Table.SetQuestion(Some, RandomText()); break;
+        case 1: Table.SetAnswer(Some, RandomText()); break;
+        case 2: Table.Delete(Some); break;
+        case 3:
+            Table.SelectEntry(Table.Count());
+            Table.SetAnswer(Table.Current, RandomText());
+            break;
+        case 4: Table.RemoveEmpty(); break;
+        case 5: Table.Add(RandomText(), RandomText()); break;
+        }
         Table.Reverse = Round % 2 == 1;
         const std::string Q = RandomText();
         const std::string A = RandomText();
@@ -172,6 +182,31 @@ TEST(MultipleChoice, SimilarEntriesEqualAFullScan)
         Table.CollectSimilar(Q, A, Len);
         EXPECT_EQ(Table.SimilarList, Scan(Q, A, Len)) << Q << " = " << A << " at " << Len;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(MultipleChoice, SimilarEntriesFollowEdits)
+{
+    TQuestionlist Table;
+    Fill(Table, {{"een", "hond"}, {"twee", "kat"}, {"drie", "vis"}});
+    const auto Similar = [&Table] {
+        Table.SimilarList.clear();
+        Table.CollectSimilar("vier", "hand", 4);
+        return Table.SimilarList;
+    };
+    EXPECT_EQ(Similar(), (std::vector<std::string>{"0"}));
+    Table.SetAnswer(0, "boom");
+    Table.SetAnswer(1, "hint");
+    EXPECT_EQ(Similar(), (std::vector<std::string>{"1"}));
+    Table.Reverse = true; // the stored questions are the answers now
+    EXPECT_EQ(Similar(), (std::vector<std::string>{}));
+    Table.SetAnswer(2, "hond");
+    EXPECT_EQ(Similar(), (std::vector<std::string>{"2"}));
+    Table.SetQuestion(1, "veer"); // sounds like vier
+    EXPECT_EQ(Similar(), (std::vector<std::string>{"1", "2"}));
 }
 
 } // namespace
