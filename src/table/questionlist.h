@@ -188,7 +188,7 @@ private:
     const TSimilarIndex& PhoneticIndex();
     void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
     // Quiz helpers.
-    [[nodiscard]] bool HasUnaskedEntry() const;
+    [[nodiscard]] int CountUnasked() const;
     void EndRoundEarly(std::string& Question);
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/tablereader.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,28 +15,46 @@ namespace {
 constexpr std::size_t BlockSize = 256 * 1024;
 constexpr char CtrlZ = 26;
 
+// Bytes that interrupt a run of ordinary text: control characters (which
+// include the line ends and Ctrl-Z) and the equals sign.
+constexpr std::array<bool, 256> MakeSpecialBytes()
+{
+    std::array<bool, 256> Special{};
+    for (int Byte = 0; Byte < ' '; ++Byte)
+        Special[Byte] = true;
+    Special['='] = true;
+    return Special;
+}
+constexpr std::array<bool, 256> SpecialBytes = MakeSpecialBytes();
+
+bool IsBlank(char Byte) { return static_cast<unsigned char>(Byte) <= ' '; }
+
 // Collects one text of a line: leading blanks are skipped, characters after
 // the first MaxTextLength are dropped, trailing blanks go at the end.
 class TTextCollector {
 public:
     explicit TTextCollector(std::string& Text) : Text(Text) {}
 
-    void Add(char Byte)
+    void Add(const char* Run, std::size_t Size)
     {
-        if (Text.size() < MaxTextLength && (!Text.empty() || static_cast<unsigned char>(Byte) > ' '))
-            Text.push_back(Byte);
+        if (Text.empty())
+            while (Size > 0 && IsBlank(*Run))
+                ++Run, --Size;
+        std::size_t Room = Limit - std::min(Text.size(), Limit);
+        Text.append(Run, std::min(Size, Room));
     }
 
     void Finish()
     {
         std::size_t Size = Text.size();
-        while (Size > 0 && static_cast<unsigned char>(Text[Size - 1]) <= ' ')
+        while (Size > 0 && IsBlank(Text[Size - 1]))
             --Size;
         Text.resize(Size);
     }
 
 private:
     std::string& Text;
+    static constexpr std::size_t Limit = MaxTextLength;
 };
 
 } // namespace
@@ -67,6 +87,7 @@ int TTableReader::Open(const std::string& FileName)
         ::close(Fd);
         Fd = -1;
     }
+    FileSize = Info.st_size;
     return Refusal;
 }
 
@@ -89,6 +110,18 @@ bool TTableReader::Fill()
     return false;
 }
 
+std::size_t TTableReader::EstimatedLineCount()
+{
+    if (!(Pos < Len || Fill()))
+        return 0;
+    const char* Begin = Buffer.get() + Pos;
+    const char* End = Buffer.get() + Len;
+    long long Lines = std::count(Begin, End, '\n');
+    if (Lines == 0)
+        Lines = std::count(Begin, End, '\r');
+    return static_cast<std::size_t>(Lines * std::max(FileSize, 1LL) / static_cast<long long>(End - Begin));
+}
+
 bool TTableReader::PeekIs(char Byte)
 {
     return (Pos < Len || Fill()) && Buffer[Pos] == Byte;
@@ -109,9 +142,16 @@ void TTableReader::ReadTableLine(std::string& Question, std::string& Answer)
     bool LineDone = false;
     bool AtCr = false;
     while (!LineDone && (Pos < Len || Fill())) {
-        const char* Data = Buffer.get();
+        const unsigned char* Data = reinterpret_cast<const unsigned char*>(Buffer.get());
         while (Pos < Len) {
-            char Byte = Data[Pos];
+            std::size_t Run = Pos;
+            while (Run < Len && !SpecialBytes[Data[Run]])
+                ++Run;
+            Side->Add(Buffer.get() + Pos, Run - Pos);
+            Pos = Run;
+            if (Pos == Len)
+                break;
+            char Byte = static_cast<char>(Data[Pos]);
             if (Byte == '\r' || Byte == CtrlZ) {
                 LineDone = true;
                 AtCr = Byte == '\r';
@@ -125,7 +165,7 @@ void TTableReader::ReadTableLine(std::string& Question, std::string& Answer)
             if (Byte == '=')
                 Side = &AnswerText;
             else
-                Side->Add(static_cast<unsigned char>(Byte) < ' ' ? ' ' : Byte);
+                Side->Add(" ", 1); // any other control character
         }
     }
     // A CR ends the line, together with an LF right after it. A Ctrl-Z

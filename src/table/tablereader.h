@@ -28,6 +28,10 @@ public:
     // A line ends at LF, CR LF or a lone CR.
     void ReadTableLine(std::string& Question, std::string& Answer);
 
+    // The number of lines the file will roughly have, judged from the first
+    // block of it; for reserving room.
+    [[nodiscard]] std::size_t EstimatedLineCount();
+
     // The first read error number, 0 when there was none.
     [[nodiscard]] int Error() const { return ErrorNumber; }
 
@@ -41,4 +45,5 @@ private:
     std::size_t Len = 0;
     bool Eof = false;
     int ErrorNumber = 0;
+    long long FileSize = 0;
 };

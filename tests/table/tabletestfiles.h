@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -56,7 +55,8 @@ inline void WriteBytes(const std::string& FileName, const std::string& Bytes)
 inline std::string ReadBytes(const std::string& FileName)
 {
     std::ifstream In(FileName, std::ios::binary);
-    if (!In)
+    std::string Bytes(In ? std::filesystem::file_size(FileName) : 0, '\0');
+    if (!In || !In.read(Bytes.data(), static_cast<std::streamsize>(Bytes.size())))
         throw std::runtime_error("cannot read " + FileName);
-    return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+    return Bytes;
 }
