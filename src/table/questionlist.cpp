@@ -187,7 +187,7 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
         throw EListReadError("Fout tijdens openen " + FileName + ": " + std::to_string(Error));
 
     const bool Dos = IsDosFile(FileName);
-    Entries.reserve(Entries.size() + Reader.EstimatedLineCount() + 16);
+    ReserveFor(Reader.EstimatedLineCount());
     std::string Question;
     std::string Answer;
     while (!Reader.AtEnd()) {
@@ -206,6 +206,13 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
     DropPhoneticIndex();
     if (Reader.Error() != 0)
         throw EListReadError("Fout tijdens inlezen " + FileName + ": " + std::to_string(Reader.Error()));
+}
+
+void TQuestionlist::ReserveFor(std::size_t MoreEntries)
+{
+    std::size_t Needed = Entries.size() + MoreEntries;
+    if (Needed > Entries.capacity())
+        Entries.reserve(std::max(Needed, 2 * Entries.capacity()));
 }
 
 void TQuestionlist::WriteToFile(const std::string& FileName, int MinWrong)

@@ -177,6 +177,8 @@ private:
     TEntry& EntryAt(int Index);
     // Stores Text, trimmed, in a stored column when it differs.
     void StoreText(std::string& Stored, const std::string& Text);
+    // Makes room for about MoreEntries entries before a file is read.
+    void ReserveFor(std::size_t MoreEntries);
     // After entries were removed in the middle of a quiz: Rest counts no more
     // questions than there are entries left to ask.
     void KeepRestWithinUnasked();

@@ -70,7 +70,11 @@ TSafeFileWriter::TSafeFileWriter(const std::string& FileName) : Target(ResolveTa
     } else if (S_ISDIR(Info.st_mode)) {
         Fail(EISDIR);
     } else if (S_ISREG(Info.st_mode)) {
-        OpenTemporary(Target, &Info);
+        // Replacing needs only a writable folder; a read-only file stays.
+        if (::access(Target.c_str(), W_OK) != 0)
+            Fail(errno);
+        else
+            OpenTemporary(Target, &Info);
     } else {
         OpenDirect(Target);
     }

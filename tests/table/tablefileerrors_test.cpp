@@ -8,6 +8,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "table/questionlist.h"
@@ -218,4 +219,30 @@ TEST(TableFileErrors, VeryLongNamesStillGetATemporaryFileBesideThem)
     TQuestionlist Table = SmallTable();
     Table.WriteToFile(Name, 0);
     EXPECT_EQ(Folder.Names(), std::vector<std::string>{std::string(255, 'n')});
+}
+
+TEST(TableFileErrors, ReadOnlyFileIsNotReplaced)
+{
+    // As root every file is writable, so the check runs as user "nobody".
+    TScratchFolder Folder;
+    const std::string Name = Folder.File("alleen-lezen.MT4");
+    WriteBytes(Name, "oud = old\r\n");
+    ASSERT_EQ(::chmod(Name.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(Folder.Path.c_str(), 0777), 0);
+
+    pid_t Child = ::fork();
+    ASSERT_GE(Child, 0);
+    if (Child == 0) {
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        TQuestionlist Table = SmallTable();
+        bool Refused = WriteError(Table, Name) == "Fout tijdens schrijven " + Name + ": 13";
+        ::_exit(Refused ? 0 : 1);
+    }
+    int Status = 0;
+    ASSERT_EQ(::waitpid(Child, &Status, 0), Child);
+    ASSERT_TRUE(WIFEXITED(Status));
+    EXPECT_EQ(WEXITSTATUS(Status), 0) << "1: the file was written or the message was wrong; 2: no user to test with";
+    EXPECT_EQ(ReadBytes(Name), "oud = old\r\n");
+    EXPECT_EQ(Folder.Names(), std::vector<std::string>{"alleen-lezen.MT4"});
 }
