@@ -3,6 +3,8 @@
 // verdicts, asking again, the grade and the options with side effects.
 #include "table/questionlist.h"
 
+#include <algorithm>
+
 void TQuestionlist::StartSession()
 {
     WrongAnswers = 0;
@@ -15,13 +17,10 @@ void TQuestionlist::StartSession()
         Current = -1;
 }
 
-bool TQuestionlist::HasUnaskedEntry() const
+int TQuestionlist::CountUnasked() const
 {
-    for (const TEntry& Entry : Entries) {
-        if (!Entry.QuestionAdmin.Asked)
-            return true;
-    }
-    return false;
+    return static_cast<int>(std::count_if(Entries.begin(), Entries.end(),
+                                          [](const TEntry& Entry) { return !Entry.QuestionAdmin.Asked; }));
 }
 
 // Rest may promise more questions than there are unasked entries when the
@@ -64,17 +63,25 @@ void TQuestionlist::NextQuestion(std::string& Question)
             Current = Current < -1 || Current >= Total - 1 ? 0 : Current + 1;
         } while (!NotAsked(Current));
     } else {
-        // Draw until an unasked entry comes up; after every Total misses make
-        // sure that one is left at all.
+        // Draw until an unasked entry comes up. Late in a round on a large
+        // table most draws miss, so after a run of misses the entry is drawn
+        // among the unasked ones directly; either way every unasked entry is
+        // equally likely, and a round without unasked entries ends.
+        constexpr int MaxMisses = 64;
         int Misses = 0;
         for (Current = Random.Below(Total); !NotAsked(Current); Current = Random.Below(Total)) {
-            if (++Misses == Total) {
-                if (!HasUnaskedEntry()) {
-                    EndRoundEarly(Question);
-                    return;
-                }
-                Misses = 0;
+            if (++Misses < MaxMisses)
+                continue;
+            const int Unasked = CountUnasked();
+            if (Unasked == 0) {
+                EndRoundEarly(Question);
+                return;
             }
+            int Skip = Random.Below(Unasked);
+            Current = 0;
+            while (Entries[static_cast<std::size_t>(Current)].QuestionAdmin.Asked || Skip-- > 0)
+                ++Current;
+            break;
         }
     }
     Question = CurrentQuestion();

@@ -145,6 +145,13 @@ TEST(QuizOrder, RoundEndsWhenNoUnaskedEntryIsLeft)
         EXPECT_EQ(Table.RightAnswers, 0);
         EXPECT_EQ(Table.Sessions, 1);
     }
+    TQuestionlist Large; // the last unasked entry of a large table is found
+    FillNumbered(Large, 5000);
+    StartSeeded(Large);
+    for (int I = 0; I < 5000; ++I)
+        Large.QuestionAdmin(I).Asked = I != 4321;
+    EXPECT_EQ(Next(Large), "vraag4321");
+
     TQuestionlist Empty;
     Empty.Rest = 3;
     EXPECT_EQ(Next(Empty), "");
