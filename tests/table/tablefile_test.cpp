@@ -39,6 +39,8 @@ struct TLineCase {
     TPairs Expected;
 };
 
+void PrintTo(const TLineCase& Case, std::ostream* Out) { *Out << Case.Name; }
+
 class TableLines : public testing::TestWithParam<TLineCase> {};
 
 TEST_P(TableLines, ReadAsEntries)
