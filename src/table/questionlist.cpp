@@ -200,7 +200,7 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
                 DosToWin(Question);
                 DosToWin(Answer);
             }
-            Entries.push_back({std::move(Question), std::move(Answer), {}, {}});
+            Entries.emplace_back(std::move(Question), std::move(Answer), TAnswerAdmin(), TQuestionAdmin());
         }
     }
     DropPhoneticIndex();

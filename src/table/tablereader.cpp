@@ -37,9 +37,12 @@ public:
 
     void Add(const char* Run, std::size_t Size)
     {
-        if (Text.empty())
-            while (Size > 0 && IsBlank(*Run))
-                ++Run, --Size;
+        if (Text.empty()) {
+            while (Size > 0 && IsBlank(*Run)) {
+                ++Run;
+                --Size;
+            }
+        }
         std::size_t Room = Limit - std::min(Text.size(), Limit);
         Text.append(Run, std::min(Size, Room));
     }
@@ -91,6 +94,8 @@ int TTableReader::Open(const std::string& FileName)
     return Refusal;
 }
 
+bool TTableReader::HasData() { return Fd >= 0 && (Pos < Len || Fill()); }
+
 bool TTableReader::Fill()
 {
     Pos = 0;
@@ -112,7 +117,7 @@ bool TTableReader::Fill()
 
 std::size_t TTableReader::EstimatedLineCount()
 {
-    if (!(Pos < Len || Fill()))
+    if (!HasData())
         return 0;
     const char* Begin = Buffer.get() + Pos;
     const char* End = Buffer.get() + Len;
@@ -124,12 +129,12 @@ std::size_t TTableReader::EstimatedLineCount()
 
 bool TTableReader::PeekIs(char Byte)
 {
-    return (Pos < Len || Fill()) && Buffer[Pos] == Byte;
+    return HasData() && Buffer[Pos] == Byte;
 }
 
 bool TTableReader::AtEnd()
 {
-    return Fd < 0 || !(Pos < Len || Fill()) || Buffer[Pos] == CtrlZ;
+    return !HasData() || Buffer[Pos] == CtrlZ;
 }
 
 void TTableReader::ReadTableLine(std::string& Question, std::string& Answer)
@@ -139,41 +144,30 @@ void TTableReader::ReadTableLine(std::string& Question, std::string& Answer)
     TTextCollector QuestionText(Question);
     TTextCollector AnswerText(Answer);
     TTextCollector* Side = &QuestionText;
-    bool LineDone = false;
-    bool AtCr = false;
-    while (!LineDone && (Pos < Len || Fill())) {
-        const unsigned char* Data = reinterpret_cast<const unsigned char*>(Buffer.get());
-        while (Pos < Len) {
-            std::size_t Run = Pos;
-            while (Run < Len && !SpecialBytes[Data[Run]])
-                ++Run;
-            Side->Add(Buffer.get() + Pos, Run - Pos);
-            Pos = Run;
-            if (Pos == Len)
-                break;
-            char Byte = static_cast<char>(Data[Pos]);
-            if (Byte == '\r' || Byte == CtrlZ) {
-                LineDone = true;
-                AtCr = Byte == '\r';
-                break;
-            }
-            ++Pos;
-            if (Byte == '\n') {
-                LineDone = true;
-                break;
-            }
-            if (Byte == '=')
-                Side = &AnswerText;
-            else
-                Side->Add(" ", 1); // any other control character
-        }
-    }
-    // A CR ends the line, together with an LF right after it. A Ctrl-Z
-    // stays where it is and ends the file.
-    if (AtCr) {
+    while (HasData()) {
+        const char* Data = Buffer.get();
+        std::size_t Run = Pos;
+        while (Run < Len && !SpecialBytes[static_cast<unsigned char>(Data[Run])])
+            ++Run;
+        Side->Add(Data + Pos, Run - Pos);
+        Pos = Run;
+        if (Pos == Len)
+            continue;
+        const char Byte = Data[Pos];
+        if (Byte == CtrlZ)
+            break; // it stays and ends the file
         ++Pos;
-        if (PeekIs('\n'))
-            ++Pos;
+        if (Byte == '\n')
+            break;
+        if (Byte == '\r') {
+            if (PeekIs('\n'))
+                ++Pos; // CR LF is one line end
+            break;
+        }
+        if (Byte == '=')
+            Side = &AnswerText;
+        else
+            Side->Add(" ", 1); // any other control character
     }
     QuestionText.Finish();
     AnswerText.Finish();

@@ -36,6 +36,8 @@ public:
     [[nodiscard]] int Error() const { return ErrorNumber; }
 
 private:
+    // True while unread bytes are buffered, reading the next block if needed.
+    bool HasData();
     bool Fill();
     bool PeekIs(char Byte);
 
