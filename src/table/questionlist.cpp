@@ -181,12 +181,14 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
     if (FileName.empty())
         return;
     TTableReader Reader;
-    if (int Error = Reader.Open(FileName); Error == ENOENT || Error == ENOTDIR)
+    const int OpenError = Reader.Open(FileName);
+    if (OpenError == ENOENT || OpenError == ENOTDIR)
         throw EListReadError("Bestand " + FileName + " bestaat niet");
-    else if (Error != 0)
-        throw EListReadError("Fout tijdens openen " + FileName + ": " + std::to_string(Error));
+    if (OpenError != 0)
+        throw EListReadError("Fout tijdens openen " + FileName + ": " + std::to_string(OpenError));
 
     const bool Dos = IsDosFile(FileName);
+    DropPhoneticIndex();
     ReserveFor(Reader.EstimatedLineCount());
     std::string Question;
     std::string Answer;
@@ -203,7 +205,6 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
             Entries.emplace_back(std::move(Question), std::move(Answer), TAnswerAdmin(), TQuestionAdmin());
         }
     }
-    DropPhoneticIndex();
     if (Reader.Error() != 0)
         throw EListReadError("Fout tijdens inlezen " + FileName + ": " + std::to_string(Reader.Error()));
 }
@@ -220,32 +221,29 @@ void TQuestionlist::WriteToFile(const std::string& FileName, int MinWrong)
     if (FileName.empty())
         return;
     TSafeFileWriter File(FileName);
-    if (!IsDefaultFont(QuestionFont) || !IsDefaultFont(AnswerFont)) {
-        File.Write(FontSpec(QuestionFont));
+    auto WriteLine = [&File](std::string_view Question, std::string_view Answer) {
+        File.Write(Question);
         File.Write(EntrySeparator);
-        File.Write(FontSpec(AnswerFont));
+        File.Write(Answer);
         File.Write("\r\n");
-    }
+    };
+    if (!IsDefaultFont(QuestionFont) || !IsDefaultFont(AnswerFont))
+        WriteLine(FontSpec(QuestionFont), FontSpec(AnswerFont));
     const bool Dos = IsDosFile(FileName);
     std::string Question;
     std::string Answer;
     for (const TEntry& Entry : Entries) {
         if (Entry.AnswerAdmin.WrongCount < MinWrong || Entry.Question.empty() || Entry.Answer.empty())
             continue;
-        if (Dos) {
-            Question.assign(Entry.Question);
-            Answer.assign(Entry.Answer);
-            WinToDos(Question);
-            WinToDos(Answer);
-            File.Write(Question);
-            File.Write(EntrySeparator);
-            File.Write(Answer);
-        } else {
-            File.Write(Entry.Question);
-            File.Write(EntrySeparator);
-            File.Write(Entry.Answer);
+        if (!Dos) {
+            WriteLine(Entry.Question, Entry.Answer);
+            continue;
         }
-        File.Write("\r\n");
+        Question.assign(Entry.Question);
+        Answer.assign(Entry.Answer);
+        WinToDos(Question);
+        WinToDos(Answer);
+        WriteLine(Question, Answer);
     }
     if (int Error = File.Commit(); Error != 0)
         throw EListWriteError("Fout tijdens schrijven " + FileName + ": " + std::to_string(Error));
