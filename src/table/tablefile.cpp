@@ -11,9 +11,10 @@ namespace {
 
 bool IsBlank(char Byte) { return static_cast<unsigned char>(Byte) <= ' '; }
 
-// A whole decimal integer with an optional sign; nothing else around it.
+// A decimal integer with an optional sign; blanks around it are allowed.
 std::optional<int> ParseInteger(std::string_view Text)
 {
+    Text = TrimmedView(Text);
     if (!Text.empty() && Text.front() == '+')
         Text.remove_prefix(1);
     int Value = 0;

@@ -169,6 +169,7 @@ TEST(TableFile, ReadFontSpecFieldByField)
         {"[FONT:Verdana,14,0", {"Arial", 9, 1}},
         {"[FONT:Tahoma,big,x]", {"Tahoma", 9, 0}},
         {"[FONT:Tahoma,12,300]", {"Tahoma", 12, 44}},
+        {"[FONT:Tahoma, 12 , 7 ]", {"Tahoma", 12, 7}},
         {"[FONT:Tahoma,99999999999,-1]", {"Tahoma", 9, 255}},
         {"xx [FONT:Tahoma,12,0] [FONT:Other,8,8]", {"Tahoma", 12, 0}},
         {"[FONT", {"Arial", 9, 1}},
