@@ -82,5 +82,10 @@ bench: setup $(BUILD_BENCH)/build.ninja
 	  [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
 	done
 
+# Pictures of the program for the README, rendered offscreen.
+screenshots: setup $(BUILD_RUN)/build.ninja
+	cmake --build $(BUILD_RUN) -j $(JOBS) --target memorant_screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_RUN)/tools/memorant_screenshots docs/screenshots
+
 clean:
 	rm -rf build

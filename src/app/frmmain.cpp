@@ -731,6 +731,14 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
 {
     if (!Watched->isWidgetType() || static_cast<QWidget*>(Watched)->window() != this)
         return false;
+    // A key that its widget ignored passes here again on its way up to the
+    // parents; it was handled the first time.
+    const bool PassingUp = Event == LastPreviewedKey && LastPreviewedReceiver != nullptr &&
+                           static_cast<QWidget*>(Watched) == static_cast<const QWidget*>(LastPreviewedReceiver)->parentWidget();
+    LastPreviewedKey = Event;
+    LastPreviewedReceiver = Watched;
+    if (PassingUp)
+        return false;
     if (FormKeyDown(Event)) {
         Event->accept();
         return true;
@@ -742,6 +750,11 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
             Key = (*Bytes)[0];
         if ((Event->modifiers() & Qt::ControlModifier) && Text.at(0).isLetter() && Text.at(0).unicode() < 128)
             Key = static_cast<char>(Text.at(0).toUpper().unicode() & 0x1F);
+        // Ctrl with a digit or a punctuation key types nothing (so a second
+        // accent key leaves the pending accent alone); AltGr may be Ctrl+Alt.
+        else if ((Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier &&
+                 Text.at(0) > u' ' && !Text.at(0).isLetter())
+            Key = 0;
     }
     if (Key == 0)
         return false;

@@ -153,8 +153,10 @@ public:
     void btnAntwoordToClipboardClick();
     void timTijdTimer();
 
-protected:
+    // Sees every event of the application first: keys, tool tips, resizes.
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+protected:
     void showEvent(QShowEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
 
@@ -182,5 +184,6 @@ private:
     QWidget* Client = nullptr;
     QStringList PendingArguments;
     const QKeyEvent* LastPreviewedKey = nullptr;
+    const QObject* LastPreviewedReceiver = nullptr;
     bool ResendingKey = false;
 };

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up of the main window with a large table named on the command line:
+// from creating the window to a shown, idle window with the table loaded.
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "app/frmmain.h"
+
+namespace {
+
+QString WriteLargeTable(const QTemporaryDir& Dir, int Entries)
+{
+    const QString Path = Dir.filePath(QStringLiteral("groot.MT4"));
+    QFile File(Path);
+    if (!File.open(QIODevice::WriteOnly))
+        return {};
+    QByteArray Text;
+    Text.reserve(Entries * 40);
+    Text += "[FONT:Arial,10,0] = [FONT:Times New Roman,10,0]\r\n";
+    for (int Entry = 1; Entry <= Entries; ++Entry)
+        Text += "vraag nummer " + QByteArray::number(Entry) + " = antwoord nummer " + QByteArray::number(Entry) +
+                "\r\n";
+    File.write(Text);
+    return Path;
+}
+
+void StartUpWithTable(benchmark::State& State)
+{
+    QTemporaryDir Dir;
+    const int Entries = static_cast<int>(State.range(0));
+    const QString Table = WriteLargeTable(Dir, Entries);
+    for (auto _ : State) {
+        auto Window = std::make_unique<TfrmMain>();
+        Window->SetCommandLine({Table});
+        Window->show();
+        while (Window->FirstActivation)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents();
+        if (Window->State != msIdle || Window->QuestionList.Count() != Entries)
+            State.SkipWithError("the table was not loaded");
+        State.PauseTiming();
+        Window.reset();
+        State.ResumeTiming();
+    }
+    State.counters["entries"] = Entries;
+}
+
+} // namespace
+
+BENCHMARK(StartUpWithTable)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char* argv[])
+{
+    QApplication Application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

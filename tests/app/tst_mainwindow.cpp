@@ -1,0 +1,424 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: start-up, command line, layout, the one refresh of what is
+// shown and enabled, and the window-wide keys.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/frmmain.h"
+#include "app/editpanel.h"
+#include "app/memo.h"
+#include "app/resultspanel.h"
+#include "app/trainingpanel.h"
+#include "mainwindowfixture.h"
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir Dir;
+
+    static void LoadEntries(TfrmMain& Window, int Count)
+    {
+        for (int Entry = 1; Entry <= Count; ++Entry)
+            Window.QuestionList.Add("vraag" + std::to_string(Entry), "antwoord" + std::to_string(Entry));
+        Window.State = Count > 0 ? msIdle : msNoTable;
+        Window.UpdateCommandStates();
+    }
+
+private slots:
+    void StartsWithoutTableOnTheTitleScreen()
+    {
+        auto Window = StartMainWindow();
+        QCOMPARE(Window->State, msNoTable);
+        QCOMPARE(Window->windowTitle(), QStringLiteral("MEMORANT - PARATE KENNIS TRAINER"));
+        QCOMPARE(Window->lblPrompt1->text(), QStringLiteral("Open bestaande tabel"));
+        QCOMPARE(Window->lblPrompt2->text(), QStringLiteral("of maak een nieuwe aan"));
+        QVERIFY(Window->pnlTitel->isVisible());
+        QVERIFY(!Window->imgLogo->isVisible());
+        QCOMPARE(Window->lblSubTitel->text(), QStringLiteral("Versie 4.5.1"));
+        QCOMPARE(Window->ScoreMeterBlocks(), 0);
+        QCOMPARE(Window->StatusPanels[0]->text(), QStringLiteral("totaal: 0"));
+        QCOMPARE(Window->StatusPanels[5]->text(), QStringLiteral("Bestand: "));
+        QVERIFY(!Window->timTijd->isActive());
+    }
+
+    void ShowsAllMeterBlocksUntilTheFirstRefresh()
+    {
+        TfrmMain Window;
+        QCOMPARE(Window.ScoreMeterBlocks(), 40);
+        QCOMPARE(Window.StatusPanels[4]->text(), QStringLiteral("tijd: 00:00:00"));
+        QCOMPARE(Window.StatusPanels[0]->text(), QStringLiteral("totaal: 0000"));
+    }
+
+    void NamesEveryComponent()
+    {
+        TfrmMain Window;
+        for (const char* Name : {"mnuNieuw", "mnuOpenen", "mnuOpslaan", "mnuOpslaanAls", "mnuFoutenOpslaan",
+                                 "mnuAfdrukken", "mnuAfsluiten", "mnuTabelbewerken", "mnuKnippen", "mnuKopieren",
+                                 "mnuPlakken", "mnuZoeken", "mnuAccentToWin", "mnuAccentToDos", "mnuKnoppenbalk",
+                                 "mnuStatusbalk", "mnuHelpballonnetjes", "mnuTraining", "mnuMeerkeuzevragen",
+                                 "mnuInvulvragen", "mnuOmgekeerd", "mnuRepeteren", "mnuTolerant", "mnuSteekproef",
+                                 "mnuIntelliMC", "mnuSequential", "mnuHelp", "mnuInfo"})
+            QVERIFY2(Window.findChild<QAction*>(QString::fromLatin1(Name)), Name);
+        for (const char* Name : {"btnNieuw", "btnOpenen", "btnOpslaan", "btnFoutenOpslaan", "btnBewerken",
+                                 "btnTraining", "btnMeerkeuze", "btnInvullen", "btnOmgekeerd", "btnRepeteren",
+                                 "btnTolerant", "btnSteekproef", "btnSequential", "btnVraagFont", "btnPgUp",
+                                 "btnPgDn", "btnAntwoordFont", "btnVraagToClipboard", "btnAntwoordToClipboard",
+                                 "btnAntwoord", "btnFout", "btnGoed"})
+            QVERIFY2(Window.findChild<QToolButton*>(QString::fromLatin1(Name)), Name);
+        for (const char* Name : {"pnlScore", "pnlScoreMeter", "pnlVraagAntwoord", "pnlTitel", "pnlTraining",
+                                 "pnlKlaar", "pnlMeerkeuze", "pnlInvoer", "pnlEdit", "lblPrompt1", "lblPrompt2",
+                                 "lbxDebug", "lblVraagTekst", "lblAntwoordTekst", "memVraag", "memAntwoord",
+                                 "lblItemNr", "imgLogo", "lbl0", "lbl10", "lbxReport", "chartVoortgang"})
+            QVERIFY2(Window.findChild<QWidget*>(QString::fromLatin1(Name)), Name);
+        QVERIFY(Window.findChild<QTimer*>(QStringLiteral("timTijd")));
+    }
+
+    void MenusStandInOrderWithTheirShortcuts()
+    {
+        TfrmMain Window;
+        QStringList Titles;
+        for (QAction* Menu : Window.menuBar()->actions())
+            Titles << Menu->text();
+        QCOMPARE(Titles, (QStringList{"&Bestand", "Be&werken", "B&eeld", "&Overhoren", "O&pties", "&?"}));
+        QStringList File;
+        for (QAction* Item : Window.mnuBestand->actions())
+            File << (Item->isSeparator() ? QStringLiteral("-") : Item->text());
+        QCOMPARE(File, (QStringList{"&Nieuw...", "&Openen...", "-", "O&pslaan", "Ops&laan als...", "&Fouten opslaan...",
+                                    "-", "Afdrukken", "-", "&Afsluiten"}));
+        QCOMPARE(Window.mnuSequential->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_1));
+        QCOMPARE(Window.mnuHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(Window.mnuKopieren->text(), QStringLiteral("&Kopi\u00EBren"));
+        QCOMPARE(Window.btnTraining->defaultAction(), Window.mnuTraining);
+        QCOMPARE(Window.btnTraining->text(), QStringLiteral("Training"));
+        QCOMPARE(Window.btnSequential->text(), QStringLiteral("1|2|3"));
+    }
+
+    // ------------------------------------------------------------ enabling
+
+    void EnablesQuizCommandsByTableSize_data()
+    {
+        QTest::addColumn<int>("Entries");
+        QTest::addColumn<bool>("Training");
+        QTest::addColumn<bool>("Choice");
+        QTest::newRow("empty") << 0 << false << false;
+        QTest::newRow("three entries") << 3 << true << false;
+        QTest::newRow("four entries") << 4 << true << true;
+    }
+
+    void EnablesQuizCommandsByTableSize()
+    {
+        QFETCH(int, Entries);
+        QFETCH(bool, Training);
+        QFETCH(bool, Choice);
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, Entries);
+        QCOMPARE(Window->mnuTraining->isEnabled(), Training);
+        QCOMPARE(Window->btnTraining->isEnabled(), Training);
+        QCOMPARE(Window->mnuInvulvragen->isEnabled(), Training);
+        QCOMPARE(Window->mnuMeerkeuzevragen->isEnabled(), Choice);
+        QCOMPARE(Window->btnMeerkeuze->isEnabled(), Choice);
+        for (QAction* Option : {Window->mnuOmgekeerd, Window->mnuRepeteren, Window->mnuTolerant,
+                                Window->mnuSteekproef, Window->mnuIntelliMC, Window->mnuSequential,
+                                Window->mnuOpslaanAls, Window->mnuAfdrukken})
+            QVERIFY2(Option->isEnabled() == (Entries > 0), qPrintable(Option->objectName()));
+        QCOMPARE(Window->mnuOverhoren->menuAction()->isEnabled(), Entries > 0);
+        QCOMPARE(Window->mnuOpties->menuAction()->isEnabled(), Entries > 0);
+        QVERIFY(Window->mnuBestand->menuAction()->isEnabled());
+        QVERIFY(Window->mnuNieuw->isEnabled());
+        QVERIFY(Window->mnuTabelbewerken->isEnabled());
+        QVERIFY(Window->mnuHelp->isEnabled());
+        QVERIFY(!Window->mnuOpslaan->isEnabled());
+        QCOMPARE(Window->StatusPanels[0]->text(), QStringLiteral("totaal: %1").arg(Entries));
+    }
+
+    void SaveFollowsTheChangedMark()
+    {
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, 2);
+        QVERIFY(!Window->btnOpslaan->isEnabled());
+        Window->QuestionList.Changed = true;
+        Window->UpdateCommandStates();
+        QVERIFY(Window->mnuOpslaan->isEnabled());
+        QVERIFY(Window->btnOpslaan->isEnabled());
+    }
+
+    void EditStateShowsTheEditorControls()
+    {
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, 2);
+        Window->State = msEdit;
+        Window->UpdateCommandStates();
+        QVERIFY(Window->mnuTabelbewerken->isChecked());
+        QVERIFY(Window->btnBewerken->isChecked());
+        QVERIFY(Window->mnuZoeken->isEnabled());
+        QVERIFY(Window->mnuAccentToWin->isEnabled());
+        QVERIFY(Window->mnuAccentToDos->isEnabled());
+        for (QWidget* Control : {static_cast<QWidget*>(Window->btnPgUp), static_cast<QWidget*>(Window->btnPgDn),
+                                 static_cast<QWidget*>(Window->btnVraagFont),
+                                 static_cast<QWidget*>(Window->btnAntwoordFont),
+                                 static_cast<QWidget*>(Window->memVraag), static_cast<QWidget*>(Window->pnlEdit)})
+            QVERIFY2(Control->isVisible(), qPrintable(Control->objectName()));
+        QVERIFY(!Window->memVraag->isReadOnly());
+        QVERIFY(!Window->lblVraagTekst->isVisible());
+        QVERIFY(!Window->pnlTitel->isVisible());
+        QVERIFY(Window->imgLogo->isVisible());
+        QVERIFY(!Window->btnVraagToClipboard->isVisible());
+        QVERIFY(!Window->timTijd->isActive());
+
+        Window->AccentsConverted = true;
+        Window->UpdateCommandStates();
+        QVERIFY(!Window->mnuAccentToWin->isEnabled());
+        QVERIFY(!Window->mnuAccentToDos->isEnabled());
+
+        Window->State = msIdle;
+        Window->UpdateCommandStates();
+        QVERIFY(!Window->mnuZoeken->isEnabled());
+        QVERIFY(!Window->btnBewerken->isChecked());
+        QVERIFY(Window->memVraag->isReadOnly());
+        QVERIFY(!Window->btnPgUp->isVisible());
+        QVERIFY(Window->lblItemNr->text().isEmpty());
+        QCOMPARE(Window->lblPrompt1->text(), QStringLiteral("Kies memorantmethode: Training, Meerkeuze, of Invullen"));
+        QCOMPARE(Window->lblPrompt2->text(), QStringLiteral("of kies 'Bewerken' voor bewerken van de memoranttabel"));
+    }
+
+    void NoTableStateDecidesThePrompts()
+    {
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, 3);
+        Window->State = msNoTable;
+        Window->UpdateCommandStates();
+        QCOMPARE(Window->lblPrompt1->text(), QStringLiteral("Open bestaande tabel"));
+        QCOMPARE(Window->lblPrompt2->text(), QStringLiteral("of maak een nieuwe aan"));
+    }
+
+    void KeyInNoTableStateFinishesWithoutResults()
+    {
+        auto Window = StartMainWindow();
+        QTest::keyClick(Window.get(), Qt::Key_X);
+        QCOMPARE(Window->State, msFinished);
+        QVERIFY(Window->pnlTitel->isVisible());
+        QVERIFY(!Window->pnlKlaar->isVisible());
+        QCOMPARE(Window->lblPrompt1->text(), QStringLiteral("Open bestaande tabel"));
+    }
+
+    void ShowsTheFileNameWithoutItsFolder()
+    {
+        const QString Path = WriteTable(Dir, QStringLiteral("les.MT4"), 2);
+        auto Window = StartMainWindow({Path});
+        QCOMPARE(Window->State, msIdle);
+        QCOMPARE(Window->StatusPanels[5]->text(), QStringLiteral("Bestand: les.MT4"));
+    }
+
+    // ------------------------------------------------------------ command line
+
+    void HidesCommandsNamedOnTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("Argument");
+        QTest::addColumn<QString>("Hidden");
+        QTest::newRow("-t") << "-t" << "mnuTraining";
+        QTest::newRow("/T") << "/T" << "mnuTraining";
+        QTest::newRow("-Edit") << "-Edit" << "mnuTabelbewerken";
+        QTest::newRow("-I") << "-I" << "mnuInvulvragen";
+        QTest::newRow("/m") << "/m" << "mnuMeerkeuzevragen";
+        QTest::newRow("-P") << "-P" << "mnuAfdrukken";
+    }
+
+    void HidesCommandsNamedOnTheCommandLine()
+    {
+        QFETCH(QString, Argument);
+        QFETCH(QString, Hidden);
+        auto Window = StartMainWindow({Argument});
+        const QList<QAction*> Actions = Window->findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnu")));
+        for (QAction* Action : Actions)
+            QVERIFY2(Action->isVisible() == (Action->objectName() != Hidden), qPrintable(Action->objectName()));
+    }
+
+    void HiddenModeCannotBeStartedAnyWay()
+    {
+        const QString Path = WriteTable(Dir, QStringLiteral("vijf.MT4"), 5);
+        auto Window = StartMainWindow({QStringLiteral("-T"), Path});
+        QVERIFY(Window->btnTraining->isHidden());
+        QTest::keyClick(Window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(Window->State, msIdle);
+        Window->mnuTraining->trigger();
+        QCOMPARE(Window->State, msIdle);
+        Window->StartQuiz(msTrainingQuestion);
+        QCOMPARE(Window->State, msIdle);
+        QVERIFY(!Window->btnInvullen->isHidden());
+    }
+
+    void IgnoresUnknownOptions()
+    {
+        auto Window = StartMainWindow({QStringLiteral("-"), QStringLiteral("-X"), QStringLiteral("-7")});
+        for (QAction* Action : Window->findChildren<QAction*>(QRegularExpression(QStringLiteral("^mnu"))))
+            QVERIFY2(Action->isVisible(), qPrintable(Action->objectName()));
+        QCOMPARE(Window->State, msNoTable);
+    }
+
+    void TakesLongSlashArgumentsAsFileNames()
+    {
+        const QString Path = WriteTable(Dir, QStringLiteral("T"), 2); // a full path: "/tmp/.../T"
+        auto Window = StartMainWindow({QStringLiteral("/Tx"), QStringLiteral("/no/such/folder/les.mt4"), Path});
+        QVERIFY(!Window->btnTraining->isHidden());
+        QCOMPARE(Window->QuestionList.Count(), 2);
+    }
+
+    void LoadsSeveralFilesIntoOneTable()
+    {
+        const QString First = WriteTable(Dir, QStringLiteral("een.MT4"), 2);
+        const QString Second = WriteTable(Dir, QStringLiteral("twee.MT4"), 3);
+        auto Window = StartMainWindow({First, QStringLiteral("ontbreekt.MT4"), Second});
+        QCOMPARE(Window->QuestionList.Count(), 5);
+        QCOMPARE(Window->State, msIdle);
+        QCOMPARE(Window->StatusPanels[0]->text(), QStringLiteral("totaal: 5"));
+    }
+
+    void EmptyFileLeavesNoTable()
+    {
+        const QString Empty = WriteTable(Dir, QStringLiteral("leeg.MT4"), 0);
+        auto Window = StartMainWindow({Empty});
+        QCOMPARE(Window->State, msNoTable);
+    }
+
+    void ShowsTheSyntaxFirstThenGoesOn()
+    {
+        const QString Path = WriteTable(Dir, QStringLiteral("les.MT4"), 2);
+        QString Shown;
+        CloseMessageBox(&Shown);
+        auto Window = StartMainWindow({QStringLiteral("-?"), QStringLiteral("-E"), Path});
+        QCOMPARE(Shown, QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
+                                       "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
+                                       "-M = meerkeuze uitgeschakeld\n-T = training uitgeschakeld\n"
+                                       "-P = afdrukken uitgeschakeld\n-? = commandosyntax tonen"));
+        QVERIFY(Window->btnBewerken->isHidden());
+        QCOMPARE(Window->QuestionList.Count(), 2);
+    }
+
+    // ------------------------------------------------------------ layout
+
+    void LaysOutTheDesignSize()
+    {
+        auto Window = StartMainWindow();
+        Window->resize(Window->minimumSize());
+        QTRY_COMPARE(Window->ClientHeight(), 431);
+        QCOMPARE(Window->ClientWidth(), 600);
+        QCOMPARE(ClientPosition(*Window, Window->pnlScore), QPoint(35, 40));
+        QCOMPARE(ClientPosition(*Window, Window->pnlVraagAntwoord), QPoint(35, 87));
+        QCOMPARE(ClientPosition(*Window, Window->pnlTitel), QPoint(35, 207));
+        QCOMPARE(ClientPosition(*Window, Window->pnlTraining), QPoint(35, 207));
+        QCOMPARE(ClientPosition(*Window, Window->lblPrompt1), QPoint(43, 360));
+        QCOMPARE(ClientPosition(*Window, Window->lblPrompt2), QPoint(43, 376));
+    }
+
+    void SpreadsThePanelsWhenTheWindowGrows()
+    {
+        auto Window = StartMainWindow();
+        Window->resize(Window->minimumSize() + QSize(100, 40));
+        QTRY_COMPARE(ClientPosition(*Window, Window->pnlScore), QPoint(85, 50));
+        QCOMPARE(ClientPosition(*Window, Window->pnlVraagAntwoord).y(), 107);
+        QCOMPARE(ClientPosition(*Window, Window->pnlTitel).y(), 237);
+        QCOMPARE(ClientPosition(*Window, Window->lblPrompt1).y(), 400);
+    }
+
+    void KeepsTheToolbarSpaceWhenItIsHidden()
+    {
+        auto Window = StartMainWindow();
+        Window->resize(Window->minimumSize());
+        Window->mnuKnoppenbalk->trigger();
+        QVERIFY(!Window->mnuKnoppenbalk->isChecked());
+        QTRY_VERIFY(!Window->Toolbar->isVisible());
+        QTRY_COMPARE(ClientPosition(*Window, Window->pnlScore).y(), 40);
+        QCOMPARE(ClientPosition(*Window, Window->lblPrompt1).y(), 360);
+        Window->mnuStatusbalk->trigger();
+        QTRY_VERIFY(!Window->StatusBar->isVisible());
+        QCOMPARE(ClientPosition(*Window, Window->lblPrompt1).y(), 360);
+    }
+
+    void CannotShrinkBelowTheMinimum()
+    {
+        auto Window = StartMainWindow();
+        Window->resize(300, 200);
+        QCOMPARE(Window->ClientWidth(), 600);
+        QCOMPARE(Window->ClientHeight(), 431);
+    }
+
+    // ------------------------------------------------------------ window keys
+
+    void DebugListTogglesOnCtrlShiftAltF12()
+    {
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, 2);
+        const auto All = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+        QTest::keyClick(Window.get(), Qt::Key_F12, All);
+        QVERIFY(Window->lbxDebug->isVisible());
+        QCOMPARE(Window->lbxDebug->geometry(), Window->centralWidget()->rect());
+        QCOMPARE(Window->lbxDebug->item(0)->text(), QStringLiteral("DEBUG INFO:"));
+        QVERIFY(!Window->lbxDebug->findItems(QStringLiteral("Total: 2"), Qt::MatchExactly).isEmpty());
+        QTest::keyClick(Window.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Window->lbxDebug->isVisible());
+        QTest::keyClick(Window.get(), Qt::Key_F12, All);
+        QVERIFY(!Window->lbxDebug->isVisible());
+    }
+
+    void F2AndF3CopyQuestionAndAnswer()
+    {
+        auto Window = StartMainWindow();
+        Window->memVraag->SetText(QStringLiteral("de kat"));
+        Window->memAntwoord->SetText(QStringLiteral("the cat"));
+        QTest::keyClick(Window.get(), Qt::Key_F2);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("de kat"));
+        QTest::keyClick(Window.get(), Qt::Key_F3);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the cat"));
+    }
+
+    void IdleStateIgnoresKeys()
+    {
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, 2);
+        Window->SetPrompt(QStringLiteral("a"), QStringLiteral("b"));
+        char Key = ' ';
+        Window->HandleQuizKey(Key);
+        QCOMPARE(Window->State, msIdle);
+        QCOMPARE(Window->lblPrompt1->text(), QStringLiteral("a"));
+    }
+
+    void EnterIsSwallowedWhileEditing()
+    {
+        auto Window = StartMainWindow();
+        LoadEntries(*Window, 2);
+        Window->State = msEdit;
+        char Key = '\r';
+        Window->HandleQuizKey(Key);
+        QCOMPARE(Key, '\0');
+        Key = 'a';
+        Window->HandleQuizKey(Key);
+        QCOMPARE(Key, 'a');
+    }
+
+    void HintsFollowTheHelpBalloonOption()
+    {
+        auto Window = StartMainWindow();
+        QVERIFY(Window->mnuHelpballonnetjes->isChecked());
+        Window->mnuHelpballonnetjes->trigger();
+        QVERIFY(!Window->mnuHelpballonnetjes->isChecked());
+        QHelpEvent Tip(QEvent::ToolTip, QPoint(2, 2), Window->btnNieuw->mapToGlobal(QPoint(2, 2)));
+        QVERIFY(Window->eventFilter(Window->btnNieuw, &Tip));
+        Window->mnuHelpballonnetjes->trigger();
+        QVERIFY(!Window->eventFilter(Window->btnNieuw, &Tip));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
