@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainfixture.h"
+
+#include <QFile>
+#include <QTest>
+
+#include "files/windowsettings.h"
+
+TMainFixture::TMainFixture() = default;
+
+TMainFixture::~TMainFixture() { Stop(); }
+
+void TMainFixture::Start(const QString& IniFile)
+{
+    Ini = IniFile.isEmpty() ? Folder.filePath(QStringLiteral("memorant.ini")) : IniFile;
+    Main = std::make_unique<TfrmMain>();
+    Main->WindowSettings->SetFileName(Ini);
+    Main->show();
+    QTRY_VERIFY(!Main->FirstActivation);
+}
+
+void TMainFixture::Stop()
+{
+    if (Main)
+        for (QObject* Sizer : Main->findChildren<QObject*>())
+            if (Sizer->inherits("TGridSizer"))
+                delete Sizer;
+    Main.reset();
+}
+
+QString TMainFixture::WriteTable(const QString& Name, const QStringList& Lines) const
+{
+    const QString File = Folder.filePath(Name);
+    Write(File, Lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    return File;
+}
+
+QByteArray TMainFixture::Read(const QString& File)
+{
+    QFile Input(File);
+    return Input.open(QIODevice::ReadOnly) ? Input.readAll() : QByteArray();
+}
+
+void TMainFixture::Write(const QString& File, const QByteArray& Bytes)
+{
+    QFile Output(File);
+    if (Output.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        Output.write(Bytes);
+}
+
+QStringList Entries(const TQuestionlist& Table)
+{
+    QStringList Result;
+    for (int i = 0; i < Table.Count(); ++i)
+        Result << QString::fromLatin1(Table.StoredQuestion(i) + '=' + Table.StoredAnswer(i));
+    return Result;
+}
