@@ -73,6 +73,17 @@ void TfrmPrint::Print()
 
 void TfrmPrint::PrintTo(QPagedPaintDevice& Device) { Report->Print(Device); }
 
+void TfrmPrint::PrintToPdf(QIODevice& Output)
+{
+    QPdfWriter Writer(&Output);
+    Writer.setPageSize(QPageSize(QPageSize::A4));
+    Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    Writer.setResolution(600);
+    Writer.setTitle(QFileInfo(TableFileName()).fileName());
+    Writer.setCreator(QApplication::applicationDisplayName());
+    PrintTo(Writer);
+}
+
 void TfrmPrint::PrintOnDefaultPrinter()
 {
     try {
@@ -96,15 +107,7 @@ void TfrmPrint::PrintAsPdf()
         QSaveFile File(FileName);
         if (!File.open(QIODevice::WriteOnly))
             throw EPrintError("");
-        {
-            QPdfWriter Writer(&File);
-            Writer.setPageSize(QPageSize(QPageSize::A4));
-            Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            Writer.setResolution(600);
-            Writer.setTitle(QFileInfo(TableFileName()).fileName());
-            Writer.setCreator(QApplication::applicationDisplayName());
-            PrintTo(Writer);
-        }
+        PrintToPdf(File);
         if (!File.commit())
             throw EPrintError("");
     } catch (const EPrintError& Error) {

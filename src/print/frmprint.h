@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 class QWidget;
@@ -35,6 +36,8 @@ public:
     void Print();
     // The printout on Device; throws EPrintError when the device fails.
     void PrintTo(QPagedPaintDevice& Device);
+    // The printout as a PDF document on A4 paper, written to Output.
+    void PrintToPdf(QIODevice& Output);
 
     // Where the printout goes without a printer: beside the table, named
     // after it, or in the home folder for a table without a name.

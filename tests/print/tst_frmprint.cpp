@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <functional>
 
+#include "app/frmmain.h"
+#include "app/mainwindowfixture.h"
 #include "print/easyreport.h"
 #include "print/frmprint.h"
 #include "print/pdftext.h"
@@ -44,17 +46,16 @@ struct TPrintFixture {
 
     QString TableName() const { return QFile::decodeName(QByteArray::fromStdString(Table.ListName)); }
 
-    // Prints on an A4 PDF without printable margins, as the printout without
-    // a printer does, and reads it back.
+    // Prints as the printout without a printer does (A4, no printable
+    // margins), and reads it back.
     TPdfText PrintPdf(const QString& Name = "print.pdf")
     {
         const QString FileName = Dir.filePath(Name);
         {
-            QPdfWriter Writer(FileName);
-            Writer.setPageSize(QPageSize(QPageSize::A4));
-            Writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            Writer.setResolution(600);
-            Form.PrintTo(Writer);
+            QFile File(FileName);
+            if (!File.open(QIODevice::WriteOnly))
+                qWarning() << "cannot write" << FileName;
+            Form.PrintToPdf(File);
         }
         TPdfText Pdf(FileName);
         if (!Pdf.Ok())
@@ -116,6 +117,8 @@ private slots:
     void WithoutPrinterThePrintoutGoesBesideTheTable();
     void WithoutPrinterAnUnnamedTableGoesHome();
     void WithoutPrinterAnUnwritablePdfIsReported();
+    void CtrlPInTheMainWindowPrintsTheLoadedTable();
+    void CtrlPDoesNothingWhenPrintingIsSwitchedOff();
 };
 
 void TestFrmPrint::OneEntryPrintsOnePage()
@@ -362,6 +365,37 @@ void TestFrmPrint::WithoutPrinterAnUnwritablePdfIsReported()
     }
     QVERIFY(!QFile::exists(Fixture.Dir.filePath("weg/les.pdf")));
     QVERIFY(QFileInfo(Fixture.Dir.filePath("map.pdf")).isDir());
+}
+
+void TestFrmPrint::CtrlPInTheMainWindowPrintsTheLoadedTable()
+{
+    if (TfrmPrint::HasDefaultPrinter())
+        QSKIP("a printer is installed; this checks the PDF written without one");
+    QTemporaryDir Dir;
+    const QString Table = WriteTable(Dir, "lijst.MT4", 130);
+    auto Window = StartMainWindow({Table});
+    QString Text;
+    CloseMessageBox(&Text);
+    QTest::keyClick(Window.get(), Qt::Key_P, Qt::ControlModifier);
+    QTRY_VERIFY(!Text.isEmpty());
+    const QString Pdf = Dir.filePath("lijst.pdf");
+    QVERIFY2(Text.contains(QDir::toNativeSeparators(Pdf)), qPrintable(Text));
+    const TPdfText Printed(Pdf);
+    QVERIFY(Printed.PageCount() >= 2);
+    QCOMPARE(Printed.Lines(1).first().simplified(), Table + " 1");
+    QCOMPARE(Printed.Lines(1).at(1).simplified(), "vraag1 antwoord1");
+    QCOMPARE(Printed.Lines(Printed.PageCount()).last().simplified(), "vraag130 antwoord130");
+}
+
+void TestFrmPrint::CtrlPDoesNothingWhenPrintingIsSwitchedOff()
+{
+    QTemporaryDir Dir;
+    const QString Table = WriteTable(Dir, "lijst.MT4", 3);
+    auto Window = StartMainWindow({"-P", Table});
+    QTest::keyClick(Window.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(100);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!QFile::exists(Dir.filePath("lijst.pdf")));
 }
 
 QTEST_MAIN(TestFrmPrint)
