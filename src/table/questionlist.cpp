@@ -190,19 +190,20 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
     const bool Dos = IsDosFile(FileName);
     DropPhoneticIndex();
     ReserveFor(Reader.EstimatedLineCount());
-    std::string Question;
-    std::string Answer;
     while (!Reader.AtEnd()) {
-        Reader.ReadTableLine(Question, Answer);
-        if (HasFontTag(Question) && HasFontTag(Answer)) {
-            ReadFontSpec(Question, QuestionFont);
-            ReadFontSpec(Answer, AnswerFont);
-        } else if (!Question.empty() && !Answer.empty()) {
-            if (Dos) {
-                DosToWin(Question);
-                DosToWin(Answer);
-            }
-            Entries.emplace_back(std::move(Question), std::move(Answer), TAnswerAdmin(), TQuestionAdmin());
+        // Each line is read straight into a new entry, which goes again
+        // when the line turns out not to be one.
+        TEntry& Entry = Entries.emplace_back();
+        Reader.ReadTableLine(Entry.Question, Entry.Answer);
+        if (HasFontTag(Entry.Question) && HasFontTag(Entry.Answer)) {
+            ReadFontSpec(Entry.Question, QuestionFont);
+            ReadFontSpec(Entry.Answer, AnswerFont);
+            Entries.pop_back();
+        } else if (Entry.Question.empty() || Entry.Answer.empty()) {
+            Entries.pop_back();
+        } else if (Dos) {
+            DosToWin(Entry.Question);
+            DosToWin(Entry.Answer);
         }
     }
     if (Reader.Error() != 0)
