@@ -412,8 +412,10 @@ void TfrmMain::createCollaborators(QWidget* /*Parent*/)
     pnlEdit = new TEditPanel(*this);
     for (QWidget* Panel : {static_cast<QWidget*>(pnlTraining), static_cast<QWidget*>(pnlKlaar),
                            static_cast<QWidget*>(pnlMeerkeuze), static_cast<QWidget*>(pnlInvoer),
-                           static_cast<QWidget*>(pnlEdit)})
+                           static_cast<QWidget*>(pnlEdit)}) {
+        Panel->setAutoFillBackground(true); // the title panel lies behind them
         Panel->hide();
+    }
     QuizOptions = new TQuizOptions(*this);
     AccentKeys = std::make_unique<TAccentKeys>();
     Files = new TFileCommands(*this);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/resultspanel.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QValueAxis>
@@ -31,12 +34,10 @@ namespace {
 QChart* MakeProgressChart(QBarSeries* Series)
 {
     auto* Chart = new QChart;
-    Chart->setTitle(QStringLiteral("Voortgang"));
-    Chart->setTitleBrush(Qt::white);
-    Chart->setTitleFont(ArialPixels(11, true));
     Chart->legend()->hide();
     Chart->setBackgroundRoundness(0);
-    Chart->setMargins(QMargins(2, 0, 4, 2));
+    Chart->setMargins(QMargins(8, 12, 6, 0)); // room for the title above the bars
+    Chart->layout()->setContentsMargins(0, 0, 0, 0);
     QLinearGradient Shade(0, 0, 0, 1);
     Shade.setCoordinateMode(QGradient::ObjectBoundingMode);
     Shade.setColorAt(0, QColor(0, 0, 160));
@@ -49,11 +50,18 @@ QChart* MakeProgressChart(QBarSeries* Series)
     Grades->setTickCount(11);
     Grades->setLabelFormat(QStringLiteral("%d"));
     Grades->setLabelsBrush(Qt::white);
-    Grades->setLabelsFont(ArialPixels(9));
+    Grades->setLabelsFont(ArialPixels(8));
+    Grades->setTruncateLabels(false);
     Grades->setGridLineColor(QColor(192, 192, 192));
     Grades->setLinePenColor(QColor(192, 192, 192));
     Chart->addAxis(Grades, Qt::AlignLeft);
     Series->attachAxis(Grades);
+
+    // The rounds run along an axis that is not drawn.
+    auto* Rounds = new QBarCategoryAxis;
+    Rounds->setVisible(false);
+    Chart->addAxis(Rounds, Qt::AlignBottom);
+    Series->attachAxis(Rounds);
     return Chart;
 }
 
@@ -81,6 +89,12 @@ TResultsPanel::TResultsPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Mai
     chartVoortgang->setGeometry(8, 8, 233, 129);
     chartVoortgang->setRenderHint(QPainter::Antialiasing, false);
     chartVoortgang->setFrameShape(QFrame::NoFrame);
+    chartVoortgang->setBackgroundBrush(QColor(0, 0, 160));
+    // The chart's own title can only be centred; this one stands at the left.
+    QLabel* Title = MakeLabel(chartVoortgang, QStringLiteral("lblVoortgang"), QStringLiteral("Voortgang"),
+                              ArialPixels(11, true));
+    SetTextColour(Title, Qt::white);
+    Title->move(6, 2);
 
     lbxReport = new QListWidget(this);
     lbxReport->setObjectName(QStringLiteral("lbxReport"));
@@ -101,12 +115,22 @@ void TResultsPanel::FillReport()
     }
 }
 
-void TResultsPanel::AddRound(double Score) { Bars->append(Score); }
+void TResultsPanel::AddRound(double Score)
+{
+    Bars->append(Score);
+    RoundAxis()->append(QString::number(Bars->count()));
+}
 
 void TResultsPanel::ClearChart()
 {
     if (Bars->count() > 0)
         Bars->remove(0, Bars->count());
+    RoundAxis()->clear();
+}
+
+QBarCategoryAxis* TResultsPanel::RoundAxis() const
+{
+    return qobject_cast<QBarCategoryAxis*>(chartVoortgang->chart()->axes(Qt::Horizontal).value(0));
 }
 
 int TResultsPanel::BarCount() const { return Bars->count(); }

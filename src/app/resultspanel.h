@@ -10,6 +10,7 @@ class QListWidget;
 class TfrmMain;
 
 class QChartView;
+class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
 
@@ -35,6 +36,8 @@ public:
     QBarSeries* Series1;
 
 private:
+    [[nodiscard]] QBarCategoryAxis* RoundAxis() const;
+
     TfrmMain& Main;
     QBarSet* Bars;
 };

@@ -31,10 +31,13 @@ void SetBackground(QWidget* Widget, const QColor& Colour)
 
 void SetTextColour(QWidget* Widget, const QColor& Colour)
 {
+    // Disabled controls keep the system's grey text.
     QPalette Palette = Widget->palette();
-    Palette.setColor(QPalette::WindowText, Colour);
-    Palette.setColor(QPalette::ButtonText, Colour);
-    Palette.setColor(QPalette::Text, Colour);
+    for (const QPalette::ColorGroup Group : {QPalette::Active, QPalette::Inactive}) {
+        Palette.setColor(Group, QPalette::WindowText, Colour);
+        Palette.setColor(Group, QPalette::ButtonText, Colour);
+        Palette.setColor(Group, QPalette::Text, Colour);
+    }
     Widget->setPalette(Palette);
 }
 

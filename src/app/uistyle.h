@@ -20,6 +20,7 @@ class QWidget;
 [[nodiscard]] QColor ButtonFaceColour();
 
 void SetBackground(QWidget* Widget, const QColor& Colour);
+// The text colour of an enabled control.
 void SetTextColour(QWidget* Widget, const QColor& Colour);
 
 // A panel with a raised inner and a lowered outer bevel.
