@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -240,10 +241,15 @@ void TEditPanel::ShowCurrentEntry()
     }
     ShowGridRow(Current);
     if (MemoHasFocus())
-        grdTabel->verticalScrollBar()->setValue(std::max(0, Current - RowsAboveCurrent));
+        ScrollToCurrent();
     else if (grdTabel->hasFocus() && Current < Count)
         grdTabel->scrollTo(Model->index(Current, 0), QAbstractItemView::EnsureVisible);
     Main.UpdateCommandStates();
+}
+
+void TEditPanel::ScrollToCurrent()
+{
+    grdTabel->verticalScrollBar()->setValue(std::max(0, List.CurrentIndex() - RowsAboveCurrent));
 }
 
 void TEditPanel::ShowGridRow(int Row)
@@ -263,8 +269,13 @@ void TEditPanel::ShowGridRow(int Row)
 
 void TEditPanel::StoreMemos()
 {
-    if (List.Count() == 0)
-        return;
+    if (List.Count() == 0) {
+        // The last entry was deleted; the memos still show its texts, which
+        // are not stored again. What the user typed since is kept.
+        if (!MemosModified())
+            return;
+        List.SelectEntry(0);
+    }
     int Current = List.CurrentIndex();
     bool OnlyTyped = false;
     if (Current >= List.Count()) {
@@ -343,11 +354,13 @@ void TEditPanel::DeleteCurrentEntry()
     if (List.Count() < 1)
         return;
     const int Row = List.CurrentIndex();
-    List.Delete(Row);
     {
         TFlagScope Scope(Updating);
-        Model->RowRemoved(Row);
+        Model->RemoveRow(Row, [this, Row] { List.Delete(Row); });
     }
+    // The texts in the memos went with the entry.
+    Main.memVraag->document()->setModified(false);
+    Main.memAntwoord->document()->setModified(false);
     ShowCurrentEntry();
     if (List.Count() == 0) {
         ShowGridRow(-1);
@@ -396,6 +409,11 @@ bool TEditPanel::EditKeyDown(QKeyEvent* Event)
     }
 }
 
+bool TEditPanel::MemosModified() const
+{
+    return Main.memVraag->document()->isModified() || Main.memAntwoord->document()->isModified();
+}
+
 bool TEditPanel::MemoHasFocus() const
 {
     return Main.memVraag->hasFocus() || Main.memAntwoord->hasFocus();
@@ -420,7 +438,11 @@ void TEditPanel::SearchEntry()
                 Edit->setText(TWinTextGuard::Cleaned(Text));
         });
     }
-    if (Dialog.exec() != QDialog::Accepted)
+    QWidget* Focus = QApplication::focusWidget();
+    const int Answer = Dialog.exec();
+    if (Focus)
+        Focus->setFocus();
+    if (Answer != QDialog::Accepted)
         return;
     Main.SearchText = Trimmed(QtToWin(TWinTextGuard::Cleaned(Dialog.textValue())).value_or(std::string()));
     if (Main.SearchText.empty())
@@ -436,6 +458,8 @@ void TEditPanel::SearchEntry()
     StoreMemos();
     List.SelectEntry(Found);
     ShowCurrentEntry();
+    // The found row comes into view even before the window is active again.
+    ScrollToCurrent();
 }
 
 int TEditPanel::FindEntry(const std::string& Text) const

@@ -74,7 +74,11 @@ private:
     void DeleteCurrentEntry();
     void ApplyGridFonts();
     void ShowGridRow(int Row);
+    // Scrolls the grid so that the current row is the seventh one shown.
+    void ScrollToCurrent();
     [[nodiscard]] bool MemoHasFocus() const;
+    // Whether the user changed a memo since it last showed an entry.
+    [[nodiscard]] bool MemosModified() const;
     [[nodiscard]] QPlainTextEdit* FocusedMemo() const;
 
     TfrmMain& Main;

@@ -13,10 +13,10 @@ constexpr int SmallestColumn = 8;
 
 } // namespace
 
-TGridSizer::TGridSizer(QTableView* Grid) : QObject(Grid), Grid(Grid)
+TGridSizer::TGridSizer(QTableView* Grid) : QObject(Grid), Grid(Grid), Viewport(Grid->viewport())
 {
-    Grid->viewport()->setMouseTracking(true);
-    Grid->viewport()->installEventFilter(this);
+    Viewport->setMouseTracking(true);
+    Viewport->installEventFilter(this);
 }
 
 int TGridSizer::EdgeAt(int X) const
@@ -32,7 +32,7 @@ int TGridSizer::EdgeAt(int X) const
 
 bool TGridSizer::eventFilter(QObject* Watched, QEvent* Event)
 {
-    if (Watched != Grid->viewport())
+    if (Watched != Viewport)
         return false;
     switch (Event->type()) {
     case QEvent::MouseButtonPress: {
@@ -55,9 +55,9 @@ bool TGridSizer::eventFilter(QObject* Watched, QEvent* Event)
         }
         if (Mouse->buttons() == Qt::NoButton) {
             if (EdgeAt(X) >= 0)
-                Grid->viewport()->setCursor(Qt::SplitHCursor);
+                Viewport->setCursor(Qt::SplitHCursor);
             else
-                Grid->viewport()->unsetCursor();
+                Viewport->unsetCursor();
         }
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QTableView;
+class QWidget;
 
 class TGridSizer : public QObject {
     Q_OBJECT
@@ -21,6 +22,7 @@ private:
     [[nodiscard]] int EdgeAt(int X) const;
 
     QTableView* Grid;
+    QWidget* Viewport;
     int Column = -1; // the column being resized
     int StartX = 0;
     int StartWidth = 0;

@@ -95,17 +95,22 @@ void TTableModel::SyncRowCount()
         EmitRowChanged(0);
 }
 
-void TTableModel::RowRemoved(int Row)
+void TTableModel::RemoveRow(int Row, const std::function<void()>& Delete)
 {
-    if (Row < 0 || Row >= Rows || TargetRowCount() != Rows - 1) {
+    // The last entry leaves the blank row of an empty table behind.
+    if (Row < 0 || Row >= List.Count() || List.Count() == 1) {
+        Delete();
         SyncRowCount();
         EmitRowChanged(Row);
         return;
     }
     beginRemoveRows({}, Row, Row);
-    Rows -= 1;
+    Delete();
+    Rows = TargetRowCount();
     if (FCurrentRow > Row)
         --FCurrentRow;
+    else if (FCurrentRow == Row)
+        FCurrentRow = -1;
     endRemoveRows();
 }
 

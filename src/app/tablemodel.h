@@ -5,13 +5,14 @@
 // nothing is copied.
 //
 // The table is changed by the editor through its own operations; the editor
-// then tells the model what happened (RowChanged, SyncRowCount, RowRemoved,
-// SetCurrentRow), so that one keystroke costs the same on a table of ten
+// then tells the model what happened (RowChanged, SyncRowCount,
+// SetCurrentRow); a deletion goes through the model (RemoveRow), so that one keystroke costs the same on a table of ten
 // entries as on one of a million.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <functional>
 
 #include "table/questionlist.h"
 
@@ -37,8 +38,9 @@ public:
     void RowChanged(int Row);
     // Entries were appended to or taken from the end of the table.
     void SyncRowCount();
-    // Entry Row was deleted from the table.
-    void RowRemoved(int Row);
+    // Deletes entry Row through Delete, which changes the table, and takes
+    // its row out of the grid.
+    void RemoveRow(int Row, const std::function<void()>& Delete);
     // The texts of many entries changed (a code-page conversion).
     void AllRowsChanged();
     // The column fonts changed.

@@ -3,6 +3,7 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "app/memo.h"
 #include "app/wintext.h"
@@ -33,6 +34,7 @@ void TWinTextGuard::ShowText(const QString& Text)
     const bool Was = Adjusting;
     Adjusting = true;
     Memo->SetText(Text);
+    Memo->document()->setModified(false);
     Adjusting = Was;
 }
 

@@ -15,8 +15,8 @@ public:
     // Guards Memo for as long as the memo lives.
     explicit TWinTextGuard(TMemo* Memo);
 
-    // Shows a text from the table as it is: what the table holds is not
-    // changed by merely showing it.
+    // Shows a text from the table as it is (what the table holds is not
+    // changed by merely showing it) and marks the memo unmodified.
     void ShowText(const QString& Text);
 
     // Text cleaned the same way: line breaks and control characters become
