@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <random>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -115,7 +116,9 @@ TEST(TableStress, SavingSurvivesKillsAtAnyMoment)
         pid_t Child = ::fork();
         ASSERT_GE(Child, 0);
         if (Child == 0) {
-            // Save the two versions in turn until killed.
+            // Save the two versions in turn until killed, by the test or
+            // with it.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
             for (int i = 0;; ++i)
                 (i % 2 == 0 ? New : Old).WriteToFile(Name, 0);
         }
