@@ -134,6 +134,9 @@ TEST(TableStress, SavingSurvivesKillsAtAnyMoment)
         for (const std::string& Item : Folder.Names())
             ASSERT_TRUE(Item == "tabel.MT4" || Item == TempBase) << Item;
     }
+    RecordProperty("kills", Kills);
+    RecordProperty("old_content_after_kill", SawOld);
+    RecordProperty("new_content_after_kill", SawNew);
     EXPECT_GT(SawOld, 0);
     EXPECT_GT(SawNew, 0) << "no save ever completed, so the kills proved nothing";
 
