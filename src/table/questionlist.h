@@ -118,7 +118,7 @@ public:
     void SelectEntry(int Index);
     void SetQFont(const TTableFont& Font);
 
-    // Appends an entry with fresh records (used by reading and by tests).
+    // Appends an entry with the texts as given and fresh records.
     void Add(const std::string& Question, const std::string& Answer);
 
     // Records of entry Index (stored orientation).
