@@ -242,7 +242,9 @@ TEST(TableFileErrors, ReadOnlyFileIsNotReplaced)
     int Status = 0;
     ASSERT_EQ(::waitpid(Child, &Status, 0), Child);
     ASSERT_TRUE(WIFEXITED(Status));
-    EXPECT_EQ(WEXITSTATUS(Status), 0) << "1: the file was written or the message was wrong; 2: no user to test with";
+    if (WEXITSTATUS(Status) == 2)
+        GTEST_SKIP() << "cannot switch to an unprivileged user here";
+    EXPECT_EQ(WEXITSTATUS(Status), 0) << "the file was written, or the message was wrong";
     EXPECT_EQ(ReadBytes(Name), "oud = old\r\n");
     EXPECT_EQ(Folder.Names(), std::vector<std::string>{"alleen-lezen.MT4"});
 }
