@@ -35,6 +35,9 @@ public:
     QToolButton* btnToonHint;
     QToolButton* btnToonAntwoord;
 
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
 private:
     [[nodiscard]] std::string TypedAnswer() const;
     void ShowInAnswerLine(const std::string& Text);
