@@ -3,6 +3,7 @@
 // while being killed at random moments.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -45,11 +46,15 @@ TEST(TableStress, MillionEntriesReadAndWrittenBackByteForByte)
     TScratchFolder Folder;
     std::string Bytes = "[FONT:Courier New,11,0] = [FONT:Arial,9,0]\r\n";
     Bytes.reserve(30'000'000);
+    char Number[16];
+    auto AppendNumber = [&](int Value) {
+        Bytes.append(Number, std::to_chars(Number, Number + sizeof Number, Value).ptr);
+    };
     for (int i = 0; i < 1'000'000; ++i) {
         Bytes += i % 3 == 0 ? "\xe9\xe9n " : "een ";
-        Bytes += std::to_string(i);
+        AppendNumber(i);
         Bytes += " = ";
-        Bytes += std::to_string(i * 7);
+        AppendNumber(i * 7);
         Bytes += i % 11 == 0 ? " \xfc\xe7\r\n" : " one\r\n";
     }
     WriteBytes(Folder.File("in.MT4"), Bytes);
