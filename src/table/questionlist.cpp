@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <new>
 #include <utility>
 
 #include "editor/codepage.h"
@@ -213,8 +214,13 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
 void TQuestionlist::ReserveFor(std::size_t MoreEntries)
 {
     std::size_t Needed = Entries.size() + MoreEntries;
-    if (Needed > Entries.capacity())
+    if (Needed <= Entries.capacity())
+        return;
+    try {
         Entries.reserve(std::max(Needed, 2 * Entries.capacity()));
+    } catch (const std::bad_alloc&) {
+        // Only a guess from the start of the file; the table grows as it is read.
+    }
 }
 
 void TQuestionlist::WriteToFile(const std::string& FileName, int MinWrong)
