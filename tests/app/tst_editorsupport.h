@@ -51,10 +51,8 @@ inline void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
 
 // Text typed into whatever has the focus, one key per character (a
 // character outside the BMP comes as one key with two code units).
-inline void Type(const QString& Text)
+inline void TypeInto(QWidget* Target, const QString& Text)
 {
-    QWidget* Target = Focused();
-    QVERIFY2(Target, "no widget has the focus");
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const QChar Ch = Text.at(i);
         if (Ch.unicode() < 128) {
@@ -68,6 +66,13 @@ inline void Type(const QString& Text)
         QTest::sendKeyEvent(QTest::Release, Target, Code, Key, Qt::NoModifier);
         i += Length - 1;
     }
+}
+
+inline void Type(const QString& Text)
+{
+    QWidget* Target = Focused();
+    QVERIFY2(Target, "no widget has the focus");
+    TypeInto(Target, Text);
 }
 
 inline QString Counter(const TfrmMain& Form) { return Form.lblItemNr->text(); }

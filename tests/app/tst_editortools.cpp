@@ -65,12 +65,14 @@ TSearch Search(TfrmMain& Form, const QString& Text, bool Cancel = false)
         QCOMPARE(Edit->maxLength(), 255);
         Result.Offered = Edit->text();
         QCOMPARE(Edit->selectedText(), Edit->text()); // typing replaces it
-        QTest::keyClicks(Edit, Text);
+        TypeInto(Edit, Text);
         QTest::keyClick(Edit, Cancel ? Qt::Key_Escape : Qt::Key_Return);
     });
     Press(Qt::Key_F, Qt::ControlModifier);
     if (!Input.Answered())
         qWarning("the search dialog did not open");
+    // The window system gives the focus back to the main window.
+    Form.activateWindow();
     if (!QTest::qWaitForWindowActive(&Form))
         qWarning("the main window did not come back");
     return Result;
