@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegion>
+#include <QScopeGuard>
 #include <algorithm>
 #include <cmath>
 
@@ -74,18 +75,18 @@ void TEasyReport::Print(QPagedPaintDevice& Target)
     Device = &Target;
     Canvas = &Painter;
     Caps = CapsOf(Target);
+    const auto Detach = qScopeGuard([this] {
+        Device = nullptr;
+        Canvas = nullptr;
+    });
     try {
         RunJob();
     } catch (...) {
+        // A printer gets no half printout; the painter ends with its scope.
         if (auto* Printer = dynamic_cast<QPrinter*>(&Target))
             Printer->abort();
-        Painter.end();
-        Device = nullptr;
-        Canvas = nullptr;
         throw;
     }
-    Device = nullptr;
-    Canvas = nullptr;
     if (!Painter.end())
         throw EPrintError("Het afdrukken kon niet worden afgerond.");
 }
@@ -135,9 +136,8 @@ int TEasyReport::ToDeviceY(float Length) const
 void TEasyReport::RunJob()
 {
     TPrinterClip& Clip = PrinterClip();
-    const QPageLayout Layout = Device->pageLayout();
-    const QRect Sheet = Layout.fullRectPixels(Device->logicalDpiX());
-    const QRect Printable = Layout.paintRectPixels(Device->logicalDpiX());
+    const QRect Sheet(0, 0, Caps.PhysicalWidth, Caps.PhysicalHeight);
+    const QRect Printable(Caps.OffsetX, Caps.OffsetY, Caps.HorzRes, Caps.VertRes);
     if (Clip.FirstPrint || Sheet != Clip.TakenOnPage || Printable != Clip.TakenOnPrintable) {
         Clip.PrinterClipRect = ClipBox(*Canvas);
         Clip.TakenOnPage = Sheet;
