@@ -31,12 +31,14 @@ TfrmMain& Window() { return *TheWindow; }
 std::unique_ptr<TfrmMain> MakeWindow()
 {
     auto Created = std::make_unique<TfrmMain>();
+    Created->show();
+    (void)QTest::qWaitForWindowActive(Created.get());
+    // The first activation starts with an empty table.
+    (void)QTest::qWaitFor([&Created] { return !Created->FirstActivation; });
     for (int i = 0; i < TableSize; ++i)
         Created->QuestionList.Add("vraag " + std::to_string(i), "antwoord " + std::to_string(i));
     Created->State = msIdle;
     Created->UpdateCommandStates();
-    Created->show();
-    (void)QTest::qWaitForWindowActive(Created.get());
     return Created;
 }
 
@@ -117,6 +119,7 @@ void BM_GridClick(benchmark::State& State)
         const QRect Cell = Grid->visualRect(Grid->model()->index(Row, 1));
         QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Cell.center());
     });
+    State.counters["entries"] = Form.QuestionList.Count();
 }
 BENCHMARK(BM_GridClick)->Unit(benchmark::kMillisecond)->Iterations(500);
 
