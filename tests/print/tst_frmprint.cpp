@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 
@@ -83,19 +82,18 @@ struct TBoxAnswer {
 
     void Expect()
     {
-        auto* Timer = new QTimer;
-        Timer->setInterval(20);
-        QObject::connect(Timer, &QTimer::timeout, Timer, [this, Timer] {
-            auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!Box)
+        WhenModal([this](QWidget* Modal) {
+            auto* Box = qobject_cast<QMessageBox*>(Modal);
+            if (!Box) {
+                qWarning("the modal dialog is not a message box");
+                Modal->close();
                 return;
+            }
             ++Boxes;
             Text = Box->text();
             Icon = Box->icon();
             QTest::keyClick(Box, Qt::Key_Return);
-            Timer->deleteLater();
         });
-        Timer->start();
     }
 };
 
