@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "table/safefilewriter.h"
+
 namespace {
 
 bool IsBlank(char C) { return C == ' ' || C == '\t' || C == '\r' || C == '\v' || C == '\f'; }
@@ -115,70 +117,14 @@ std::string ReadWholeFile(const std::string& FileName, bool& Usable)
     return Bytes;
 }
 
-bool WriteAll(int Fd, const std::string& Bytes)
-{
-    std::size_t Done = 0;
-    while (Done < Bytes.size()) {
-        const auto Put = ::write(Fd, Bytes.data() + Done, Bytes.size() - Done);
-        if (Put < 0 && errno == EINTR)
-            continue;
-        if (Put <= 0)
-            return false;
-        Done += static_cast<std::size_t>(Put);
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& Path)
-{
-    const auto Slash = Path.rfind('/');
-    if (Slash == std::string::npos)
-        return ".";
-    return Slash == 0 ? "/" : Path.substr(0, Slash);
-}
-
-// The file a write must replace: the target of a symbolic link, so that the
-// link itself stays.
-std::string ResolvedTarget(const std::string& FileName)
-{
-    struct stat Info {};
-    if (::lstat(FileName.c_str(), &Info) == 0 && S_ISLNK(Info.st_mode)) {
-        if (char* Real = ::realpath(FileName.c_str(), nullptr)) {
-            std::string Target = Real;
-            std::free(Real);
-            return Target;
-        }
-    }
-    return FileName;
-}
-
-// Replaces FileName by Bytes in one step: a temporary file in the same folder
-// is written, flushed to disk and renamed over the old file, so that a
-// failure at any point leaves the old file whole.
+// Replaces FileName by Bytes in one step: the old file stays whole until the
+// new content is completely on disk.
 void ReplaceFile(const std::string& FileName, const std::string& Bytes)
 {
-    const std::string Target = ResolvedTarget(FileName);
-    const std::string Folder = FolderOf(Target);
-    std::string Temp = Target + ".XXXXXX";
-    const int Fd = ::mkostemp(Temp.data(), O_CLOEXEC);
-    if (Fd < 0)
-        throw EIniWriteError("Kan " + Target + " niet schrijven: " + std::strerror(errno));
-    struct stat Old {};
-    const mode_t Mode = ::stat(Target.c_str(), &Old) == 0 ? (Old.st_mode & 07777) : 0644;
-    bool Ok = ::fchmod(Fd, Mode) == 0 && WriteAll(Fd, Bytes) && ::fsync(Fd) == 0;
-    const int Error = errno;
-    Ok = (::close(Fd) == 0) && Ok;
-    if (Ok && ::rename(Temp.c_str(), Target.c_str()) == 0) {
-        const int Dir = ::open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (Dir >= 0) {
-            ::fsync(Dir);
-            ::close(Dir);
-        }
-        return;
-    }
-    const int Failure = Ok ? errno : Error;
-    ::unlink(Temp.c_str());
-    throw EIniWriteError("Kan " + Target + " niet schrijven: " + std::strerror(Failure));
+    TSafeFileWriter Writer(FileName);
+    Writer.Write(Bytes);
+    if (const int Error = Writer.Commit(); Error != 0)
+        throw EIniWriteError("Kan " + FileName + " niet schrijven: " + std::strerror(Error));
 }
 
 } // namespace
