@@ -173,10 +173,24 @@ void TEditPanel::ConnectCommands()
     connect(Main.btnAntwoordFont, &QToolButton::clicked, this, &TEditPanel::btnAntwoordFontClick);
     connect(Main.btnPgUp, &QToolButton::clicked, this, &TEditPanel::btnPgUpClick);
     connect(Main.btnPgDn, &QToolButton::clicked, this, &TEditPanel::btnPgDnClick);
+    // The file commands that write or give up the table see what is typed
+    // in the memos: these connections are made before the file commands make
+    // theirs, and Qt calls the slots of a signal in the order of connecting.
+    for (QAction* Command : {Main.mnuNieuw, Main.mnuOpenen, Main.mnuOpslaan, Main.mnuOpslaanAls})
+        connect(Command, &QAction::triggered, this, &TEditPanel::StoreEdits);
+    Main.installEventFilter(this);
     Main.btnVraagFont->setToolTip(QStringLiteral(
         "Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"));
     Main.btnAntwoordFont->setToolTip(QStringLiteral(
         "Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"));
+}
+
+bool TEditPanel::eventFilter(QObject* Watched, QEvent* Event)
+{
+    // Closing the window asks about unsaved changes; typed text counts.
+    if (Watched == &Main && Event->type() == QEvent::Close)
+        StoreEdits();
+    return QFrame::eventFilter(Watched, Event);
 }
 
 // ---------------------------------------------------------------- entering and leaving

@@ -38,8 +38,8 @@ public:
     void GoToLastEntry();
     void GoToPrevious(bool ToFirst);
     void GoToNext(bool ToLast);
-    // Stores what the memos hold while editing; the file commands call it
-    // before the table is written or given up.
+    // Stores what the memos hold while editing, before the table is written
+    // or given up.
     void StoreEdits();
     // The editor's keys while editing; true when handled (not passed on).
     bool EditKeyDown(QKeyEvent* Event);
@@ -60,6 +60,9 @@ public:
 
     QTableView* grdTabel;
     TTableModel* Model;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void CreateGrid();

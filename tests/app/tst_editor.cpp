@@ -4,6 +4,8 @@
 // afterwards.
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "app/tablemodel.h"
@@ -27,6 +29,7 @@ private slots:
     void memosTakeOnlyOneLineOfWindowsText();
     void cutCopyAndPasteWorkOnTheFocusedMemo();
     void editToggleAndMenuEnterAndLeave();
+    void savingWhileEditingWritesWhatIsTyped();
 };
 
 void TestEditor::typingANewTableFromNothing()
@@ -386,6 +389,27 @@ void TestEditor::editToggleAndMenuEnterAndLeave()
     Form->mnuTraining->trigger();
     QCOMPARE(Form->QuestionList.StoredQuestion(0), std::string("b"));
     QVERIFY(Form->State != msEdit);
+}
+
+void TestEditor::savingWhileEditingWritesWhatIsTyped()
+{
+    QTemporaryDir Folder;
+    auto Form = MakeWindow({{"huis", "house"}});
+    Form->QuestionList.ListName = Folder.filePath(QStringLiteral("tabel.MT4")).toStdString();
+    Form->QuestionList.Changed = true; // "Opslaan" is enabled
+    Form->mnuTabelbewerken->trigger();
+    Press(Qt::Key_PageDown);
+    Type(QStringLiteral("boom"));
+    Press(Qt::Key_Tab);
+    Type(QStringLiteral("tree"));
+    Press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(Form->State, msEdit);
+    QVERIFY(!Form->QuestionList.Changed);
+    QFile File(QString::fromStdString(Form->QuestionList.ListName));
+    QVERIFY(File.open(QIODevice::ReadOnly));
+    const QByteArray Saved = File.readAll();
+    QVERIFY(Saved.contains("huis = house\r\n"));
+    QVERIFY(Saved.contains("boom = tree\r\n"));
 }
 
 QTEST_MAIN(TestEditor)
