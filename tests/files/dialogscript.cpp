@@ -114,8 +114,15 @@ void TDialogScript::Poll()
     if (Next < Steps.size() && Matches(Modal, Steps[Next].Name)) {
         Handled = Modal;
         StrangerTicks = 0;
-        const TAction Action = Steps[Next++].Action;
-        Action(Modal);
+        // Run outside this timer, so that a dialog the answer opens is
+        // answered by later polls.
+        QTimer::singleShot(0, Modal, [Self = QPointer<TDialogScript>(this), Action = Steps[Next++].Action, Modal] {
+            Action(Modal);
+            // Shown again at once (the same dialog object, a second time)
+            // it is a new dialog to answer.
+            if (Self && Self->Handled == Modal && !Modal->isVisible())
+                Self->Handled = nullptr;
+        });
         return;
     }
     if (Modal != Stranger) {

@@ -77,7 +77,7 @@ void TestWindowSettings::noSettingsFileGivesTheDefaults()
 {
     Fixture->Start();
     QCOMPARE(Main().pos(), QPoint(60, 60));
-    QCOMPARE(Main().size(), Main().minimumSize());
+    QCOMPARE(Main().size(), QSize(571, 450).expandedTo(Main().minimumSize()));
     QCOMPARE(Main().windowState(), Qt::WindowNoState);
     for (QAction* Option : {Main().mnuOmgekeerd, Main().mnuRepeteren, Main().mnuTolerant, Main().mnuSteekproef,
                             Main().mnuIntelliMC, Main().mnuSequential})
