@@ -395,14 +395,6 @@ void TestFileCommands::saveToAFullDiskKeepsTheTableChanged()
     QVERIFY(Table().Changed);
     QCOMPARE(QString::fromStdString(Table().ListName), Full);
     QCOMPARE(Table().Count(), 1);
-
-    // Closing saves under that name, fails, and the window stays open.
-    TDialogScript Close;
-    Close.AnswerYes(SaveChanges);
-    QVERIFY_THROWS_EXCEPTION(EListWriteError, Main().close());
-    VERIFY_SCRIPT(Close);
-    QVERIFY(Main().isVisible());
-    QVERIFY(Table().Changed);
 }
 
 void TestFileCommands::saveIntoAFolderThatTakesNoFiles()
