@@ -19,14 +19,7 @@ void TMainFixture::Start(const QString& IniFile)
     QTRY_VERIFY(!Main->FirstActivation);
 }
 
-void TMainFixture::Stop()
-{
-    if (Main)
-        for (QObject* Sizer : Main->findChildren<QObject*>())
-            if (Sizer->inherits("TGridSizer"))
-                delete Sizer;
-    Main.reset();
-}
+void TMainFixture::Stop() { Main.reset(); }
 
 QString TMainFixture::WriteTable(const QString& Name, const QStringList& Lines) const
 {
