@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
