@@ -72,7 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Check(Again.Question(i) == Table.Question(i));
         Check(Again.Answer(i) == Table.Answer(i));
     }
-    Check(Again.QuestionFont.Name == Table.QuestionFont.Name);
-    Check(Again.AnswerFont.Charset == Table.AnswerFont.Charset);
+    // A font line is cut at the text limit like any line; only a font
+    // specification within it can come back whole.
+    auto Fits = [](const TTableFont& Font) { return Font.Name.size() < 100; };
+    if (Fits(Table.QuestionFont) && Fits(Table.AnswerFont)) {
+        Check(Again.QuestionFont.Name == Table.QuestionFont.Name);
+        Check(Again.AnswerFont.Charset == Table.AnswerFont.Charset);
+    }
     return 0;
 }
