@@ -632,10 +632,9 @@ int TfrmMain::ToolbarOffset() const { return Toolbar->isHidden() ? 0 : ToolbarHe
 
 int TfrmMain::ClientWidth() const { return Client->width(); }
 
-int TfrmMain::ClientHeight() const
-{
-    return Client->height() + ToolbarOffset() + (StatusBar->isHidden() ? 0 : StatusBarHeight);
-}
+// The window below its menu bar; unlike the central widget, it does not wait
+// for the layout to follow a toolbar or status bar that was just hidden.
+int TfrmMain::ClientHeight() const { return height() - (menuBar()->isHidden() ? 0 : menuBar()->height()); }
 
 void TfrmMain::PlaceAt(QWidget* Control, int Left, int Top) { Control->move(Left, Top - ToolbarOffset()); }
 

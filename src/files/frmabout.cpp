@@ -8,6 +8,28 @@
 
 #include "app/uistyle.h"
 
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace {
+
+// The program's picture: a card of the trainer's blue with the initial.
+QPixmap ProgramPicture()
+{
+    QPixmap Picture(105, 105);
+    QPainter Painter(&Picture);
+    QLinearGradient Shade(0, 0, 0, 105);
+    Shade.setColorAt(0, QColor(0, 0, 160));
+    Shade.setColorAt(1, QColor(14, 135, 207));
+    Painter.fillRect(Picture.rect(), Shade);
+    Painter.setPen(QColor(255, 255, 0));
+    Painter.setFont(ArialPixels(72, true));
+    Painter.drawText(Picture.rect(), Qt::AlignCenter, QStringLiteral("M"));
+    return Picture;
+}
+
+} // namespace
+
 TfrmAbout::TfrmAbout(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -22,7 +44,7 @@ TfrmAbout::TfrmAbout(QWidget* Parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 105, 105);
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/memorant/logo.png")));
+    Image1->setPixmap(ProgramPicture());
 
     lblProgrammanaam = MakeLabel(this, QStringLiteral("lblProgrammanaam"), QString(), ArialPixels(29, true));
     lblProgrammanaam->setGeometry(120, 8, 236, 72);

@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(ClientPosition(*Window, Window->lblPrompt1).y(), 360);
         Window->mnuStatusbalk->trigger();
         QTRY_VERIFY(!Window->StatusBar->isVisible());
-        QCOMPARE(ClientPosition(*Window, Window->lblPrompt1).y(), 360);
+        QTRY_COMPARE(ClientPosition(*Window, Window->lblPrompt1).y(), 360);
     }
 
     void CannotShrinkBelowTheMinimum()
