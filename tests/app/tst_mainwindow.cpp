@@ -283,6 +283,7 @@ private slots:
         QCOMPARE(Window->QuestionList.Count(), 5);
         QCOMPARE(Window->State, msIdle);
         QCOMPARE(Window->StatusPanels[0]->text(), QStringLiteral("totaal: 5"));
+        QCOMPARE(Window->StatusPanels[5]->text(), QStringLiteral("Bestand: ")); // a combined table has no name
     }
 
     void EmptyFileLeavesNoTable()
