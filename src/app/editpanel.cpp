@@ -159,6 +159,11 @@ void TEditPanel::CreateGrid()
                 if (!Updating && Current.isValid())
                     grdTabelSelectCell(Current.column(), Current.row());
             });
+    // A click on the row that is current already stores what was typed.
+    connect(grdTabel, &QAbstractItemView::pressed, this, [this](const QModelIndex& Index) {
+        if (Index.row() == List.CurrentIndex() && MemosModified())
+            grdTabelSelectCell(Index.column(), Index.row());
+    });
 }
 
 void TEditPanel::ConnectCommands()

@@ -269,6 +269,13 @@ void TestEditor::gridClickStoresTheMemosFirst()
     // The grid has the focus, so it does not scroll.
     QCOMPARE(Grid->rowAt(0), FirstVisible);
 
+    // A click on the current row stores as well.
+    Form->memAntwoord->setFocus();
+    Press(Qt::Key_End);
+    Type(QStringLiteral("b"));
+    ClickRow(*Form, 3);
+    QCOMPARE(Form->QuestionList.StoredAnswer(3), std::string("antwoord 3b"));
+
     // Moving with the keys brings the current row into view, six rows down.
     Press(Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(Focused(), Form->memVraag);
