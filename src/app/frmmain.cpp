@@ -263,6 +263,8 @@ void TfrmMain::createToolBars()
     Button(btnSequential, "btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
     for (QToolButton* Mode : {btnBewerken, btnTraining, btnMeerkeuze, btnInvullen})
         Mode->setFont(ArialPixels(11, true));
+    btnSteekproef->setFont(ArialPixels(10));
+    btnSequential->setFont(ArialPixels(9)); // "1|2|3" in a button 25 wide
 }
 
 void TfrmMain::createStatusBar()
