@@ -38,3 +38,24 @@ TEST(FuzzFindings, OverlongFontNameDoesNotDisturbTheEntries)
 }
 
 } // namespace
+
+namespace {
+
+// Both fonts plain Arial 9 with character set 0 need no font line; the table
+// read back has the fonts of a new table and the same entries.
+TEST(FuzzFindings, PlainArialFontLineIsNotWrittenBack)
+{
+    TScratchFolder Folder;
+    const std::string Name = Folder.File("plat.MT4");
+    WriteBytes(Name, "[FONT:Arial,[F10,0] = [FONT:Arial,9,0]\r\nhuis = house\r\n");
+    TQuestionlist Table;
+    Table.LoadFromFile(Name);
+    EXPECT_EQ(Table.QuestionFont.Size, 9) << "a size that is no number reads as 9";
+    EXPECT_EQ(Table.QuestionFont.Charset, 0);
+
+    const std::string Copy = Folder.File("kopie.MT4");
+    Table.WriteToFile(Copy, 0);
+    EXPECT_EQ(ReadBytes(Copy), "huis = house\r\n");
+}
+
+} // namespace
