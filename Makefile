@@ -4,6 +4,9 @@
 # make bench  - build and run the benchmarks
 # make fuzz   - run every fuzz target for FUZZ_SECONDS (default 300) each
 SHELL := /bin/bash
+# Let builds in other clones of the project share compiled objects.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 JOBS ?= 2
 EXAMPLE ?= examples/engels.MT4
 
