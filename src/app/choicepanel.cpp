@@ -37,10 +37,7 @@ char RowOfKey(char Key)
 
 TChoicePanel::TChoicePanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
 {
-    setObjectName(QStringLiteral("pnlMeerkeuze"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Sunken);
-    resize(529, 146);
+    ShapePanel(this, QStringLiteral("pnlMeerkeuze"), 529, 146);
     for (int Row = 0; Row < 4; ++Row) {
         QToolButton* Button = new QToolButton(this);
         Button->setObjectName(QStringLiteral("mcbtn%1").arg(Row + 1));

@@ -25,6 +25,7 @@
 #include "app/memo.h"
 #include "app/tablefont.h"
 #include "app/tablemodel.h"
+#include "app/uistyle.h"
 #include "app/wintext.h"
 #include "app/wintextguard.h"
 #include "editor/codepage.h"
@@ -105,10 +106,7 @@ private:
 TEditPanel::TEditPanel(TfrmMain& Main)
     : QFrame(Main.centralWidget()), Main(Main), List(Main.QuestionList)
 {
-    setObjectName(QStringLiteral("pnlEdit"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Sunken);
-    resize(529, 146);
+    ShapePanel(this, QStringLiteral("pnlEdit"), 529, 146);
     CreateGrid();
     QuestionGuard = new TWinTextGuard(Main.memVraag);
     AnswerGuard = new TWinTextGuard(Main.memAntwoord);

@@ -50,10 +50,7 @@ QToolButton* MakeButton(QWidget* Parent, const char* Name, const QString& Captio
 
 TFillInPanel::TFillInPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
 {
-    setObjectName(QStringLiteral("pnlInvoer"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Sunken);
-    resize(529, 146);
+    ShapePanel(this, QStringLiteral("pnlInvoer"), 529, 146);
     invlblPrompt1 = MakeLabel(this, QStringLiteral("invlblPrompt1"), QStringLiteral("Type het antwoord:"),
                               ArialPixels(13, true));
     invlblPrompt1->move(24, 40);

@@ -69,10 +69,7 @@ QChart* MakeProgressChart(QBarSeries* Series)
 
 TResultsPanel::TResultsPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
 {
-    setObjectName(QStringLiteral("pnlKlaar"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Sunken);
-    resize(529, 155);
+    ShapePanel(this, QStringLiteral("pnlKlaar"), 529, 155);
 
     Series1 = new QBarSeries;
     Series1->setObjectName(QStringLiteral("Series1"));

@@ -29,10 +29,7 @@ QToolButton* MakeButton(QWidget* Parent, const char* Name, const QString& Captio
 
 TTrainingPanel::TTrainingPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
 {
-    setObjectName(QStringLiteral("pnlTraining"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Sunken);
-    resize(529, 146);
+    ShapePanel(this, QStringLiteral("pnlTraining"), 529, 146);
     btnAntwoord = MakeButton(this, "btnAntwoord", QStringLiteral("&Antwoord tonen"), 172, 20, Qt::black);
     btnFout = MakeButton(this, "btnFout", QStringLiteral("Antwoord is &Fout"), 52, 64, MaroonColour());
     btnGoed = MakeButton(this, "btnGoed", QStringLiteral("Antwoord is &Goed"), 296, 64, QColor(0, 128, 0));

@@ -41,13 +41,18 @@ void SetTextColour(QWidget* Widget, const QColor& Colour)
     Widget->setPalette(Palette);
 }
 
-QFrame* MakePanel(QWidget* Parent, const QString& Name, int Width, int Height)
+void ShapePanel(QFrame* Panel, const QString& Name, int Width, int Height)
 {
-    auto* Panel = new QFrame(Parent);
     Panel->setObjectName(Name);
     Panel->setFrameShape(QFrame::Box);
     Panel->setFrameShadow(QFrame::Sunken);
     Panel->resize(Width, Height);
+}
+
+QFrame* MakePanel(QWidget* Parent, const QString& Name, int Width, int Height)
+{
+    auto* Panel = new QFrame(Parent);
+    ShapePanel(Panel, Name, Width, Height);
     return Panel;
 }
 

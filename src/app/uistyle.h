@@ -24,5 +24,6 @@ void SetBackground(QWidget* Widget, const QColor& Colour);
 void SetTextColour(QWidget* Widget, const QColor& Colour);
 
 // A panel with a raised inner and a lowered outer bevel.
+void ShapePanel(QFrame* Panel, const QString& Name, int Width, int Height);
 [[nodiscard]] QFrame* MakePanel(QWidget* Parent, const QString& Name, int Width, int Height);
 [[nodiscard]] QLabel* MakeLabel(QWidget* Parent, const QString& Name, const QString& Text, const QFont& Font);
