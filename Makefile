@@ -20,7 +20,7 @@ BUILD_RUN   := build/run
 BUILD_TEST  := build/test
 BUILD_BENCH := build/bench
 BUILD_FUZZ  := build/fuzz
-FUZZ_TARGETS := fuzz_tablefile fuzz_fontspec fuzz_inifile fuzz_phonetic
+FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic
 FUZZ_SECONDS ?= 300
 
 .PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots clean

@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Check(Again.Question(i) == Table.Question(i));
         Check(Again.Answer(i) == Table.Answer(i));
     }
-    // A font line is cut at the text limit like any line; only a font
-    // specification within it can come back whole.
+    // A font line is cut at the text limit like any line; only fonts whose
+    // names leave room for size and character set come back whole.
     // Fonts that are both plain Arial 9 get no font line, and come back with
     // the character set of a new table.
     auto Fits = [](const TTableFont& Font) { return Font.Name.size() < 100; };

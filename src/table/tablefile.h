@@ -22,8 +22,8 @@ inline constexpr std::string_view FontTag = "[FONT:";
 [[nodiscard]] bool IsDosFile(std::string_view FileName);
 
 // Applies the font specification that follows the first "[FONT:" in Text:
-// "name,size,charset]"; an empty field leaves its attribute alone, and a
-// specification without a closing "]" changes nothing.
+// "name,size,charset]"; an empty field leaves its attribute alone, and text
+// without a closing "]" changes nothing.
 void ReadFontSpec(std::string_view Text, TTableFont& Font);
 
 // "[FONT:name,size,charset]" as the writer puts it in a font line.

@@ -11,8 +11,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// A font line whose question side is longer than a text may be: the
-// specification is cut with it and changes nothing on the next read, while
+// A font line whose question side is longer than a text may be: the font is
+// cut with it and changes nothing on the next read, while
 // the entries of the file come back unchanged.
 TEST(FuzzFindings, OverlongFontNameDoesNotDisturbTheEntries)
 {
@@ -34,7 +34,7 @@ TEST(FuzzFindings, OverlongFontNameDoesNotDisturbTheEntries)
     ASSERT_EQ(Again.Count(), 1);
     EXPECT_EQ(Again.Question(0), "huis");
     EXPECT_EQ(Again.Answer(0), "house");
-    EXPECT_EQ(Again.QuestionFont.Name, "Arial") << "the cut specification has no closing bracket";
+    EXPECT_EQ(Again.QuestionFont.Name, "Arial") << "the cut font line has no closing bracket";
 }
 
 } // namespace

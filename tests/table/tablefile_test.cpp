@@ -157,7 +157,7 @@ TEST(TableFile, FontLineSetsBothFontsAndMakesNoEntry)
 TEST(TableFile, ReadFontSpecFieldByField)
 {
     struct TCase {
-        const char* Spec;
+        const char* FontText;
         TTableFont Expected;
     };
     const TTableFont Start{"Arial", 9, 1};
@@ -177,8 +177,8 @@ TEST(TableFile, ReadFontSpecFieldByField)
     };
     for (const TCase& Case : Cases) {
         TTableFont Font = Start;
-        ReadFontSpec(Case.Spec, Font);
-        EXPECT_EQ(Font, Case.Expected) << Case.Spec;
+        ReadFontSpec(Case.FontText, Font);
+        EXPECT_EQ(Font, Case.Expected) << Case.FontText;
     }
 }
 
