@@ -53,8 +53,6 @@ constexpr int DesignClientWidth = 600;
 constexpr int DesignClientHeight = 431;
 constexpr int PromptDistanceToBottom = DesignClientHeight - 360;
 
-QString WindowsCaption(const std::string& Bytes) { return WinToQt(Bytes); }
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* Parent) : QMainWindow(Parent)
@@ -526,10 +524,9 @@ void TfrmMain::UpdateCommandStates()
 
 void TfrmMain::ShowStatusCounters()
 {
-    const std::string& Name = QuestionList.ListName;
-    const std::size_t Slash = Name.find_last_of("/\\");
-    StatusPanels[5]->setText(QStringLiteral("Bestand: ") +
-                             WindowsCaption(Slash == std::string::npos ? Name : Name.substr(Slash + 1)));
+    // File names are in the system's encoding, not the table's code page.
+    const QString Name = TableFilePath(QuestionList.ListName);
+    StatusPanels[5]->setText(QStringLiteral("Bestand: ") + Name.mid(Name.lastIndexOf(QLatin1Char('/')) + 1));
     StatusPanels[0]->setText(QStringLiteral("totaal: %1").arg(QuestionList.Count()));
     StatusPanels[1]->setText(QStringLiteral("rest: %1").arg(QuestionList.Rest));
     StatusPanels[2]->setText(QStringLiteral("goed: %1").arg(QuestionList.RightAnswers));

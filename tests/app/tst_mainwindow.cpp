@@ -221,6 +221,14 @@ private slots:
         QCOMPARE(Window->StatusPanels[5]->text(), QStringLiteral("Bestand: les.MT4"));
     }
 
+    void ShowsAnAccentedFileNameAsItIsCalled()
+    {
+        const QString Path = WriteTable(Dir, QStringLiteral("Fran\u00E7ais-\u00E9\u00E9n.MT4"), 2);
+        auto Window = StartMainWindow({Path});
+        QCOMPARE(Window->State, msIdle);
+        QCOMPARE(Window->StatusPanels[5]->text(), QStringLiteral("Bestand: Fran\u00E7ais-\u00E9\u00E9n.MT4"));
+    }
+
     // ------------------------------------------------------------ command line
 
     void HidesCommandsNamedOnTheCommandLine_data()
