@@ -207,8 +207,13 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
 
     const bool Dos = IsDosFile(FileName);
     DropPhoneticIndex();
-    ReserveFor(Reader.EstimatedLineCount());
+    // The estimate comes from the start of the file; a little room to spare
+    // saves moving every entry when the rest of the file has shorter lines.
+    const std::size_t Estimate = Reader.EstimatedLineCount();
+    ReserveFor(Estimate + Estimate / 16);
     while (!Reader.AtEnd()) {
+        if (Entries.size() == Entries.capacity())
+            ReserveFor(Entries.size() / 2 + 1);
         // Each line is read straight into a new entry, which goes again
         // when the line turns out not to be one.
         TEntry& Entry = Entries.emplace_back();
