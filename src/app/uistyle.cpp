@@ -49,6 +49,15 @@ void ShapePanel(QFrame* Panel, const QString& Name, int Width, int Height)
     Panel->resize(Width, Height);
 }
 
+void SetUpDialog(QWidget* Dialog, const QString& Name, const QString& Title)
+{
+    Dialog->setObjectName(Name);
+    Dialog->setWindowTitle(Title);
+    QFont Font(QStringLiteral("Arial"));
+    Font.setPointSize(8);
+    Dialog->setFont(Font);
+}
+
 QFrame* MakePanel(QWidget* Parent, const QString& Name, int Width, int Height)
 {
     auto* Panel = new QFrame(Parent);

@@ -6,12 +6,18 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <Qt>
 
 class QFrame;
 class QLabel;
 class QWidget;
 
 [[nodiscard]] QFont ArialPixels(int Pixels, bool Bold = false);
+// Window flags of the program's small fixed-size dialogs (title, no resizing).
+inline constexpr Qt::WindowFlags FixedDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+// Names and titles a small dialog and gives it the dialogs' Arial 8 points.
+void SetUpDialog(QWidget* Dialog, const QString& Name, const QString& Title);
 [[nodiscard]] QColor NavyColour();
 [[nodiscard]] QColor MaroonColour();
 // The system colours of the design: the window (edit field) colour and the

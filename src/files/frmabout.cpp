@@ -31,13 +31,9 @@ QPixmap ProgramPicture()
 } // namespace
 
 TfrmAbout::TfrmAbout(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(Parent, FixedDialogFlags)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Memorant"));
-    QFont Font(QStringLiteral("Arial"));
-    Font.setPointSize(8);
-    setFont(Font);
+    SetUpDialog(this, QStringLiteral("frmAbout"), QStringLiteral("Memorant"));
     setFixedSize(364, 350);
 
     Image1 = new QLabel(this);

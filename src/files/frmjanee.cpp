@@ -17,13 +17,9 @@ constexpr int DialogHeight = 84;
 } // namespace
 
 TfrmJaNee::TfrmJaNee(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(Parent, FixedDialogFlags)
 {
-    setObjectName(QStringLiteral("frmJaNee"));
-    setWindowTitle(QStringLiteral("Bevestiging"));
-    QFont Font(QStringLiteral("Arial"));
-    Font.setPointSize(8);
-    setFont(Font);
+    SetUpDialog(this, QStringLiteral("frmJaNee"), QStringLiteral("Bevestiging"));
     lblVraag = new QLabel(this);
     lblVraag->setObjectName(QStringLiteral("lblVraag"));
     lblVraag->setTextFormat(Qt::PlainText);
