@@ -10,11 +10,34 @@ export CCACHE_NOHASHDIR := 1
 JOBS ?= 2
 EXAMPLE ?= examples/engels.MT4
 
-PACKAGES := cmake ninja-build g++ pkg-config ccache \
-	qt6-base-dev qt6-charts-dev qt6-qpa-plugins qt6-wayland libgl-dev \
+# Every Debian package the build, the suite, the fuzz targets, the package and
+# `make run` need; the set-up installs whichever of them are missing.
+PACKAGES := \
+	cmake ninja-build g++ pkg-config ccache make \
+	qt6-base-dev libqt6opengl6-dev qt6-charts-dev \
+	qt6-qpa-plugins qt6-wayland libgl-dev \
+	qt6-translations-l10n \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	fonts-liberation poppler-utils \
+	desktop-file-utils appstream dpkg-dev file \
+	kdeedu-kvtml-data \
 	clang-16 libclang-rt-16-dev
+# What each is for:
+#   cmake ninja-build g++ pkg-config ccache make  the build and its compiler cache
+#   qt6-base-dev                 Qt Widgets, PrintSupport, Test
+#   libqt6opengl6-dev            needed by Qt Charts' CMake files, not pulled in by them
+#   qt6-charts-dev               the progress chart
+#   qt6-qpa-plugins qt6-wayland  the platform plugins: offscreen for the tests, X11, Wayland
+#   libgl-dev                    OpenGL headers that Qt's Gui headers include
+#   qt6-translations-l10n        Qt's own Dutch texts in its dialogs
+#   libgtest-dev libgmock-dev    the core's unit tests
+#   libbenchmark-dev             make bench
+#   fonts-liberation             Liberation Sans, Arial's metrics, for the designed layouts
+#   poppler-utils                pdftotext, to read printouts back in the tests
+#   desktop-file-utils appstream the validators of the desktop entry and the metainfo
+#   dpkg-dev file                dpkg-shlibdeps for the Debian package's dependencies
+#   kdeedu-kvtml-data            real KVTML vocabulary files for the import tests
+#   clang-16 libclang-rt-16-dev  libFuzzer for the fuzz targets
 
 BUILD_RUN   := build/run
 BUILD_TEST  := build/test
