@@ -304,6 +304,8 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Key, std::
     TIniText Text(Old);
     if (Text.Set(Section, Key, Value))
         ReplaceFile(Name, Text.SaveToString());
+    else
+        TSafeFileWriter::ClearLeftover(Name);
 }
 
 void TIniFile::WriteInteger(std::string_view Section, std::string_view Key, int Value)

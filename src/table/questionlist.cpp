@@ -287,4 +287,6 @@ void TQuestionlist::SaveToFile(const std::string& FileName)
     ListName = FileName;
     if (!Entries.empty())
         WriteToFile(FileName, 0);
+    else if (!FileName.empty())
+        TSafeFileWriter::ClearLeftover(FileName); // an empty table writes nothing
 }

@@ -12,7 +12,10 @@
 namespace {
 
 constexpr std::size_t FlushSize = 1 << 20;
-constexpr std::string_view TempSuffix = ".~tmp";
+// The temporary file of "les.MT4" is ".les.MT4.~memorant": hidden, and
+// with an ending that no table or settings file of the user's has.
+constexpr std::string_view TempPrefix = ".";
+constexpr std::string_view TempSuffix = ".~memorant";
 
 // The file a name refers to: a symbolic link is followed, so that saving
 // through a link updates the file it points to and keeps the link.
@@ -50,12 +53,17 @@ std::string TSafeFileWriter::TempName(const std::string& FileName)
 {
     std::size_t Start = FileName.rfind('/') + 1; // 0 without a slash
     std::string_view Base = std::string_view(FileName).substr(Start);
-    // Keep the temporary name within the limit of one name in a folder; a
-    // base name is only cut when it is long enough that the cut name cannot
-    // coincide with the target.
-    if (Base.size() > NAME_MAX - 2 * TempSuffix.size())
-        Base = Base.substr(0, NAME_MAX - 3 * TempSuffix.size());
-    return FileName.substr(0, Start) + std::string(Base) + std::string(TempSuffix);
+    // Keep the temporary name within the limit of one name in a folder. A cut
+    // name still differs from the target: it is shorter and ends otherwise.
+    constexpr std::size_t Room = NAME_MAX - TempPrefix.size() - TempSuffix.size();
+    if (Base.size() > Room)
+        Base = Base.substr(0, Room);
+    return FileName.substr(0, Start) + std::string(TempPrefix) + std::string(Base) + std::string(TempSuffix);
+}
+
+void TSafeFileWriter::ClearLeftover(const std::string& FileName)
+{
+    ::unlink(TempName(ResolveTarget(FileName)).c_str());
 }
 
 TSafeFileWriter::TSafeFileWriter(const std::string& FileName) : Target(ResolveTarget(FileName))
@@ -92,8 +100,12 @@ void TSafeFileWriter::OpenTemporary(const std::string& Target, const struct stat
     ::unlink(Temp.c_str()); // left behind by a save that was cut short
     Fd = ::open(Temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (Fd < 0) {
+        const int Error = errno;
         Temp.clear();
-        Fail(errno);
+        if (Existing != nullptr && (Error == EACCES || Error == EPERM || Error == ENOSPC || Error == EDQUOT))
+            OpenInPlace(Target); // the folder takes no new file, the file itself may be written
+        else
+            Fail(Error);
         return;
     }
     if (Existing != nullptr) {
@@ -115,6 +127,44 @@ void TSafeFileWriter::OpenDirect(const std::string& Target)
         Fail(errno);
 }
 
+void TSafeFileWriter::OpenInPlace(const std::string& Target)
+{
+    Fd = ::open(Target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+    if (Fd < 0)
+        Fail(errno);
+    else
+        InPlace = true;
+}
+
+// Claims the room for the new content first, so that running out of disk
+// space fails before the old content is touched; then overwrites, cuts off
+// what is left of the old content, and flushes it to disk.
+void TSafeFileWriter::WriteInPlace()
+{
+    const auto Size = static_cast<off_t>(Buffer.size());
+    if (Size > 0) {
+        // Where the file system cannot claim room ahead, the writes below
+        // still report a full disk, only later.
+        if (::fallocate(Fd, 0, 0, Size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+            Fail(errno);
+    }
+    std::size_t Written = 0;
+    while (FirstError == 0 && Written < Buffer.size()) {
+        ssize_t Count = ::pwrite(Fd, Buffer.data() + Written, Buffer.size() - Written, static_cast<off_t>(Written));
+        if (Count > 0)
+            Written += static_cast<std::size_t>(Count);
+        else if (Count < 0 && errno != EINTR)
+            Fail(errno);
+        else if (Count == 0)
+            Fail(EIO);
+    }
+    if (FirstError == 0 && ::ftruncate(Fd, Size) != 0)
+        Fail(errno);
+    if (FirstError == 0 && ::fsync(Fd) != 0)
+        Fail(errno);
+    Buffer.clear();
+}
+
 void TSafeFileWriter::Fail(int ErrorNumber)
 {
     if (FirstError == 0)
@@ -124,14 +174,14 @@ void TSafeFileWriter::Fail(int ErrorNumber)
 void TSafeFileWriter::Write(std::string_view Data)
 {
     Buffer.append(Data);
-    if (Buffer.size() >= FlushSize)
+    if (Buffer.size() >= FlushSize && !InPlace)
         Flush();
 }
 
 void TSafeFileWriter::Write(char Byte)
 {
     Buffer.push_back(Byte);
-    if (Buffer.size() >= FlushSize)
+    if (Buffer.size() >= FlushSize && !InPlace)
         Flush();
 }
 
@@ -152,6 +202,8 @@ void TSafeFileWriter::Flush()
 
 int TSafeFileWriter::Commit()
 {
+    if (InPlace && FirstError == 0)
+        WriteInPlace();
     Flush();
     if (FirstError == 0 && !Temp.empty() && ::fsync(Fd) != 0)
         Fail(errno);

@@ -134,7 +134,7 @@ TEST(TableFileErrors, WhatCannotBeWritten)
     std::string Message = WriteError(Table, "/sys/tabel.MT4");
     EXPECT_EQ(Message.rfind("Fout tijdens schrijven /sys/tabel.MT4: ", 0), 0u) << Message;
     EXPECT_GT(std::atoi(Message.substr(Message.rfind(' ') + 1).c_str()), 0) << Message;
-    EXPECT_FALSE(std::filesystem::exists("/sys/tabel.MT4.~tmp"));
+    EXPECT_FALSE(std::filesystem::exists(TSafeFileWriter::TempName("/sys/tabel.MT4")));
 
     const std::string Pipe = Folder.File("pijp.MT4");
     ASSERT_EQ(::mkfifo(Pipe.c_str(), 0600), 0);

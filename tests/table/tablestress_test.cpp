@@ -102,9 +102,7 @@ TEST(TableStress, SavingSurvivesKillsAtAnyMoment)
     Old.WriteToFile(Reference.File("oud.MT4"), 0);
     const auto Start = std::chrono::steady_clock::now();
     New.WriteToFile(Reference.File("nieuw.MT4"), 0);
-    // Kills land anywhere in the first few saves of each child.
     const auto SaveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - Start);
-    std::uniform_int_distribution<long> Delay(0, 3 * SaveTime.count() + 1000);
     const std::string OldBytes = ReadBytes(Reference.File("oud.MT4"));
     const std::string NewBytes = ReadBytes(Reference.File("nieuw.MT4"));
 
@@ -113,24 +111,39 @@ TEST(TableStress, SavingSurvivesKillsAtAnyMoment)
     const std::string TempBase = std::filesystem::path(TSafeFileWriter::TempName(Name)).filename().string();
     Old.WriteToFile(Name, 0);
 
+    // Each child tells through a pipe when it is ready and when each of its
+    // saves is complete. A kill lands after 0 to 3 complete saves, somewhere
+    // in the next one, so both outcomes come up whatever the machine's pace.
     std::mt19937 Random(20261208);
+    std::uniform_int_distribution<int> Completed(0, 3);
+    std::uniform_int_distribution<long> Delay(0, SaveTime.count() + 100);
     int SawOld = 0;
     int SawNew = 0;
     constexpr int Kills = 200;
     for (int Round = 0; Round < Kills; ++Round) {
+        int Progress[2];
+        ASSERT_EQ(::pipe(Progress), 0);
         pid_t Child = ::fork();
         ASSERT_GE(Child, 0);
         if (Child == 0) {
             // Save the two versions in turn until killed, by the test or
             // with it.
             ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            for (int i = 0;; ++i)
+            (void)!::write(Progress[1], "r", 1);
+            for (int i = 0;; ++i) {
                 (i % 2 == 0 ? New : Old).WriteToFile(Name, 0);
+                (void)!::write(Progress[1], "w", 1);
+            }
         }
+        ::close(Progress[1]);
+        char Step = 0;
+        for (int Wait = Completed(Random); Wait >= 0; --Wait)
+            ASSERT_EQ(::read(Progress[0], &Step, 1), ssize_t{1});
         ::usleep(static_cast<useconds_t>(Delay(Random)));
         ::kill(Child, SIGKILL);
         int Status = 0;
         ASSERT_EQ(::waitpid(Child, &Status, 0), Child);
+        ::close(Progress[0]);
         ASSERT_TRUE(WIFSIGNALED(Status) && WTERMSIG(Status) == SIGKILL) << "the saving child failed on its own";
 
         const std::string Content = ReadBytes(Name);
