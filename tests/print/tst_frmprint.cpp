@@ -370,13 +370,14 @@ void TestFrmPrint::CtrlPInTheMainWindowPrintsTheLoadedTable()
     if (TfrmPrint::HasDefaultPrinter())
         QSKIP("a printer is installed; this checks the PDF written without one");
     QTemporaryDir Dir;
-    const QString Table = WriteTable(Dir, "lijst.MT4", 130);
+    // "fi" is printed as one ligature glyph; the header must still read back.
+    const QString Table = WriteTable(Dir, "fijne-lijst.MT4", 130);
     auto Window = StartMainWindow({Table});
     QString Text;
     CloseMessageBox(&Text);
     QTest::keyClick(Window.get(), Qt::Key_P, Qt::ControlModifier);
     QTRY_VERIFY(!Text.isEmpty());
-    const QString Pdf = Dir.filePath("lijst.pdf");
+    const QString Pdf = Dir.filePath("fijne-lijst.pdf");
     QVERIFY2(Text.contains(QDir::toNativeSeparators(Pdf)), qPrintable(Text));
     const TPdfText Printed(Pdf);
     QVERIFY(Printed.PageCount() >= 2);
