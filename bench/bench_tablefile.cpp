@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing a table of a million entries, with `wc -l` on the same
-// file for scale, and the resident memory a loaded entry takes.
+// Reading and writing a table of a million entries, the resident memory a
+// loaded entry takes, and for scale, in the same run: `wc -l` on the same file
+// beside reading, `dd conv=fsync` of the same bytes beside writing.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -79,16 +82,52 @@ void ReportCpuThroughput(benchmark::State& State, double Bytes, std::clock_t Cpu
     State.counters["cpu_MB_per_s"] = Seconds > 0 ? Bytes * static_cast<double>(State.iterations()) / 1e6 / Seconds : 0;
 }
 
+// The best of five runs of a shell command, in seconds.
+double BestTimeOf(const std::string& Command)
+{
+    double Best = 1e9;
+    for (int Run = 0; Run < 5; ++Run) {
+        const auto Start = std::chrono::steady_clock::now();
+        if (std::system(Command.c_str()) != 0)
+            return 0;
+        Best = std::min(Best, std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count());
+    }
+    return Best;
+}
+
+// The best time of one iteration beside the best time of a system command
+// that does the same work, as the counter Name.
+class TRatioTo {
+public:
+    explicit TRatioTo(const std::string& Command) : Reference(BestTimeOf(Command)) {}
+
+    void Start() { Began = std::chrono::steady_clock::now(); }
+    void Stop() { Best = std::min(Best, std::chrono::duration<double>(std::chrono::steady_clock::now() - Began).count()); }
+    void Report(benchmark::State& State, const char* Name) const
+    {
+        State.counters[Name] = Reference > 0 ? Best / Reference : 0;
+        State.counters[std::string(Name) + "_ms"] = Reference * 1e3;
+    }
+
+private:
+    double Reference = 0;
+    double Best = 1e9;
+    std::chrono::steady_clock::time_point Began;
+};
+
 void BM_ReadTable(benchmark::State& State)
 {
     TBenchTable& Bench = Table();
+    TRatioTo Wc("wc -l '" + Bench.Input + "' > /dev/null");
     double Growth = 0;
     std::clock_t Cpu = 0;
     for (auto _ : State) {
         double Before = ResidentBytes();
         TQuestionlist List;
         std::clock_t Start = std::clock();
+        Wc.Start();
         List.LoadFromFile(Bench.Input);
+        Wc.Stop();
         Cpu += std::clock() - Start;
         Growth += ResidentBytes() - Before;
         if (List.Count() != EntryCount)
@@ -100,6 +139,7 @@ void BM_ReadTable(benchmark::State& State)
     State.SetBytesProcessed(static_cast<int64_t>(Bench.Size) * State.iterations());
     State.counters["bytes_per_entry"] = Growth / static_cast<double>(State.iterations()) / EntryCount;
     ReportCpuThroughput(State, Bench.Size, Cpu);
+    Wc.Report(State, "x_wc");
 }
 BENCHMARK(BM_ReadTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -108,10 +148,15 @@ void BM_WriteTable(benchmark::State& State)
     TBenchTable& Bench = Table();
     TQuestionlist List;
     List.LoadFromFile(Bench.Input);
+    TRatioTo Dd("dd if='" + Bench.Input + "' of='" + Bench.Output + "' bs=1M conv=fsync status=none");
     std::clock_t Start = std::clock();
-    for (auto _ : State)
+    for (auto _ : State) {
+        Dd.Start();
         List.WriteToFile(Bench.Output, 0);
+        Dd.Stop();
+    }
     ReportCpuThroughput(State, Bench.Size, std::clock() - Start);
+    Dd.Report(State, "x_dd_fsync");
     State.SetBytesProcessed(static_cast<int64_t>(Bench.Size) * State.iterations());
     if (std::filesystem::file_size(Bench.Output) != static_cast<std::uintmax_t>(Bench.Size))
         State.SkipWithError("the copy differs in size");
