@@ -3,6 +3,8 @@
 # make test   - the same set-up, then the whole suite (AddressSanitizer + UBSan)
 # make bench  - build and run the benchmarks
 # make fuzz   - run every fuzz target for FUZZ_SECONDS (default 300) each
+# make package - the Debian package build/package/memorant_<version>_<arch>.deb
+# make install PREFIX=/usr/local - install into a prefix (DESTDIR is honoured)
 SHELL := /bin/bash
 # Let builds in other clones of the project share compiled objects.
 export CCACHE_BASEDIR := $(CURDIR)
@@ -43,10 +45,12 @@ BUILD_RUN   := build/run
 BUILD_TEST  := build/test
 BUILD_BENCH := build/bench
 BUILD_FUZZ  := build/fuzz
+BUILD_PACKAGE := build/package
+PREFIX ?= /usr/local
 FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic
 FUZZ_SECONDS ?= 300
 
-.PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots clean
+.PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots package install clean
 
 all: run
 
@@ -112,6 +116,21 @@ bench: setup $(BUILD_BENCH)/build.ninja
 screenshots: setup $(BUILD_RUN)/build.ninja
 	cmake --build $(BUILD_RUN) -j $(JOBS) --target memorant_screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_RUN)/tools/memorant_screenshots docs/screenshots
+
+# The release build that is installed and packaged.
+$(BUILD_PACKAGE)/build.ninja: | setup
+	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMEMORANT_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr
+
+package: setup $(BUILD_PACKAGE)/build.ninja
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS) --target memorant memorant_manpage
+	rm -f $(BUILD_PACKAGE)/memorant_*.deb
+	cd $(BUILD_PACKAGE) && cpack -G DEB
+	@ls $(BUILD_PACKAGE)/memorant_*.deb
+
+install: setup $(BUILD_PACKAGE)/build.ninja
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS) --target memorant memorant_manpage
+	cmake --install $(BUILD_PACKAGE) --prefix $(PREFIX) --strip
 
 clean:
 	rm -rf build
