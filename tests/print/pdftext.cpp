@@ -20,6 +20,17 @@ bool RunPdfToText(const QStringList& Arguments, QByteArray& Output, QString& Err
     return true;
 }
 
+// The printed letters as typed: the font draws "fl", "fi", ... as one
+// ligature glyph, which pdftotext hands back as that one character.
+QString WithoutLigatures(QString Text)
+{
+    static const std::pair<char16_t, const char*> Ligatures[] = {
+        {u'\uFB00', "ff"}, {u'\uFB01', "fi"}, {u'\uFB02', "fl"}, {u'\uFB03', "ffi"}, {u'\uFB04', "ffl"}};
+    for (const auto& [Ligature, Letters] : Ligatures)
+        Text.replace(QChar(Ligature), QLatin1String(Letters));
+    return Text;
+}
+
 } // namespace
 
 TPdfText::TPdfText(const QString& FileName)
@@ -32,7 +43,7 @@ bool TPdfText::ReadLayout(const QString& FileName)
     QByteArray Output;
     if (!RunPdfToText({"-layout", "-enc", "UTF-8", FileName, "-"}, Output, FError))
         return false;
-    LayoutPages = QString::fromUtf8(Output).split('\f');
+    LayoutPages = WithoutLigatures(QString::fromUtf8(Output)).split('\f');
     if (!LayoutPages.isEmpty() && LayoutPages.last().trimmed().isEmpty())
         LayoutPages.removeLast();
     return true;
@@ -56,7 +67,7 @@ bool TPdfText::ReadWords(const QString& FileName)
             Word.YMin = Attributes.value("yMin").toDouble();
             Word.XMax = Attributes.value("xMax").toDouble();
             Word.YMax = Attributes.value("yMax").toDouble();
-            Word.Text = Xml.readElementText();
+            Word.Text = WithoutLigatures(Xml.readElementText());
             Words.last().append(Word);
         }
     }
