@@ -112,10 +112,18 @@ bench: setup $(BUILD_BENCH)/build.ninja
 	  [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
 	done
 
-# Pictures of the program for the README, rendered offscreen.
+# Pictures of the program for the README, rendered offscreen; the main
+# screens also as a high-density screen shows them (twice the pixels, on a
+# screen of 1280 x 800 points).
+SCREENSHOTS_2X := titelscherm.png training-vraag.png meerkeuze-vraag.png invullen-goed.png \
+	resultaat.png bewerken.png
 screenshots: setup $(BUILD_RUN)/build.ninja
 	cmake --build $(BUILD_RUN) -j $(JOBS) --target memorant_screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_RUN)/tools/memorant_screenshots docs/screenshots
+	printf '{"screens":[{"name":"hidpi","x":0,"y":0,"width":2560,"height":1600,"logicalDpi":96}]}' \
+	  > $(BUILD_RUN)/hidpi-screen.json
+	QT_QPA_PLATFORM=offscreen:configfile=$(BUILD_RUN)/hidpi-screen.json QT_SCALE_FACTOR=2 \
+	  $(BUILD_RUN)/tools/memorant_screenshots docs/screenshots/2x $(SCREENSHOTS_2X)
 
 # The release build that is installed and packaged.
 $(BUILD_PACKAGE)/build.ninja: | setup
