@@ -23,7 +23,8 @@ PACKAGES := \
 	fonts-liberation poppler-utils \
 	desktop-file-utils appstream dpkg-dev file \
 	kdeedu-kvtml-data \
-	clang-16 libclang-rt-16-dev
+	clang-16 libclang-rt-16-dev \
+	debootstrap xvfb xdotool
 # What each is for:
 #   cmake ninja-build g++ pkg-config ccache make  the build and its compiler cache
 #   qt6-base-dev                 Qt Widgets, PrintSupport, Test
@@ -40,6 +41,7 @@ PACKAGES := \
 #   dpkg-dev file                dpkg-shlibdeps for the Debian package's dependencies
 #   kdeedu-kvtml-data            real KVTML vocabulary files for the import tests
 #   clang-16 libclang-rt-16-dev  libFuzzer for the fuzz targets
+#   debootstrap xvfb xdotool     packaging/check-in-fresh-root: a fresh Debian root, a display, keys
 
 BUILD_RUN   := build/run
 BUILD_TEST  := build/test
