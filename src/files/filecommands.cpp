@@ -46,8 +46,7 @@ QFileDialog* MakeTableDialog(QWidget* Parent, const QString& Name, const QString
         Dialog->setFileMode(QFileDialog::AnyFile);
         Dialog->setOption(QFileDialog::DontConfirmOverwrite);
     } else {
-        Dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        Dialog->setFileMode(QFileDialog::ExistingFiles);
+        Dialog->SetUpForOpening();
     }
     return Dialog;
 }

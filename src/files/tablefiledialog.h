@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file dialog of the table commands. Opening does not insist that a
-// typed name exists: the name goes to the program, which says in its own
-// words that there is no such file.
+// The file dialog of the table commands. Opening takes several files at once
+// and does not insist that a typed name exists: the name goes to the program,
+// which says in its own words that there is no such file.
 #pragma once
 
 #include <QFileDialog>
@@ -11,7 +11,7 @@ class TTableFileDialog : public QFileDialog {
 public:
     explicit TTableFileDialog(QWidget* Parent);
 
-    // A typed folder is opened as usual; names of files that do not exist
-    // are handed on instead of refused.
-    void accept() override;
+    // Opening: any typed name is taken (a typed folder is opened as usual),
+    // and several files can be chosen with Ctrl or Shift.
+    void SetUpForOpening();
 };

@@ -65,6 +65,7 @@ private slots:
     void dialogsStartInTheFolderOfTheLastChosenFile();
     void filterListsAndDefaultExtension();
     void filtersMatchAnyCaseAndAllFilesMeansAll();
+    void severalFilesAreChosenWithCtrlInTheList();
 
     void closeAsksAtMostTenTimes();
     void exitByMenuAndAltF4();
@@ -312,7 +313,10 @@ void TestFileCommands::filterListsAndDefaultExtension()
                           "memorant voor DOS bestanden (*.mt)", "tekstbestanden (*.txt)",
                           "alle bestanden (*)"}));
     QCOMPARE(Main().Files->dlgOpen->defaultSuffix(), QStringLiteral("mt4"));
-    QCOMPARE(Main().Files->dlgOpen->fileMode(), QFileDialog::ExistingFiles);
+    // Any typed name is taken, and the list selects several files.
+    QCOMPARE(Main().Files->dlgOpen->fileMode(), QFileDialog::AnyFile);
+    QCOMPARE(Main().Files->dlgOpen->findChild<QListView*>("listView")->selectionMode(),
+             QAbstractItemView::ExtendedSelection);
     QCOMPARE(Main().Files->dlgSave->fileMode(), QFileDialog::AnyFile);
 
     // A filter chosen in a confirmed dialog is offered again next time.
@@ -355,6 +359,34 @@ void TestFileCommands::filtersMatchAnyCaseAndAllFilesMeansAll()
     QCOMPARE(Tables, QStringList({"Frans.Mtw", "OUD.MT", "les.MT4", "les.mt4"}));
     QCOMPARE(Version4, QStringList({"les.MT4", "les.mt4"}));
     QCOMPARE(Everything, QStringList({"Frans.Mtw", "LEESMIJ", "OUD.MT", "les.MT4", "les.mt4", "notities.txt"}));
+}
+
+void TestFileCommands::severalFilesAreChosenWithCtrlInTheList()
+{
+    F().WriteTable("a.mt4", {"a1 = x"});
+    F().WriteTable("b.mt4", {"b1 = y"});
+    F().WriteTable("c.mt4", {"c1 = z"});
+    TDialogScript Script;
+    Script.Then("QFileDialog", [this](QWidget* Widget) {
+        auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+        Dialog->setDirectory(F().Folder.path());
+        Listed(Dialog, "memorant bestanden (*.mt4 *.mtw *.mt)", 3);
+        auto* View = Dialog->findChild<QListView*>("listView");
+        auto Click = [View](const QString& Name, Qt::KeyboardModifiers Keys) {
+            const QModelIndexList Found = View->model()->match(View->model()->index(0, 0, View->rootIndex()),
+                                                               Qt::DisplayRole, Name, 1, Qt::MatchExactly);
+            if (!Found.isEmpty())
+                QTest::mouseClick(View->viewport(), Qt::LeftButton, Keys, View->visualRect(Found.first()).center());
+        };
+        Click("c.mt4", Qt::NoModifier);
+        Click("a.mt4", Qt::ControlModifier);
+        QTest::keyClick(Dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    Main().Files->OpenTables();
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Entries(Table()).size(), 2);
+    QVERIFY(Entries(Table()).contains("a1=x") && Entries(Table()).contains("c1=z"));
+    QVERIFY(Table().ListName.empty());
 }
 
 void TestFileCommands::closeAsksAtMostTenTimes()

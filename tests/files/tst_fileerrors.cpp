@@ -91,7 +91,12 @@ void TestFileErrors::typedNameOfAMissingFile()
     const QString Missing = Fixture->Path("sub/bestaatniet.mt4");
     QString Message;
     TDialogScript Script;
-    Script.ChooseFiles({Missing}).Then("GeneralError", [&Message](QWidget* Box) {
+    Script.Then("QFileDialog", [Missing](QWidget* Dialog) {
+        auto* Edit = Dialog->findChild<QLineEdit*>("fileNameEdit");
+        QTest::keyClicks(Edit, Missing);
+        QTest::keyClick(Edit, Qt::Key_Return);
+    });
+    Script.Then("GeneralError", [&Message](QWidget* Box) {
         Message = Box->property("text").toString();
         Box->close();
     });
