@@ -79,7 +79,8 @@ QString TWindowSettings::UserFileName(const QString& ConfigHome)
 
 QString TWindowSettings::UserConfigHome()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString Home = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return Home.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : Home;
 }
 
 QString TWindowSettings::ChooseFileName(const QString& ProgramFile, const QString& ConfigHome)
