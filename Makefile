@@ -3,6 +3,8 @@
 # make test   - the same set-up, then the whole suite (AddressSanitizer + UBSan)
 # make bench  - build and run the benchmarks
 # make fuzz   - run every fuzz target for FUZZ_SECONDS (default 300) each
+# make package - the Debian package build/package/memorant_<version>_<arch>.deb
+# make install PREFIX=/usr/local - install into a prefix (DESTDIR is honoured)
 SHELL := /bin/bash
 # Let builds in other clones of the project share compiled objects.
 export CCACHE_BASEDIR := $(CURDIR)
@@ -21,7 +23,8 @@ PACKAGES := \
 	fonts-liberation poppler-utils \
 	desktop-file-utils appstream dpkg-dev file \
 	kdeedu-kvtml-data \
-	clang-16 libclang-rt-16-dev
+	clang-16 libclang-rt-16-dev \
+	debootstrap xvfb xdotool
 # What each is for:
 #   cmake ninja-build g++ pkg-config ccache make  the build and its compiler cache
 #   qt6-base-dev                 Qt Widgets, PrintSupport, Test
@@ -38,15 +41,18 @@ PACKAGES := \
 #   dpkg-dev file                dpkg-shlibdeps for the Debian package's dependencies
 #   kdeedu-kvtml-data            real KVTML vocabulary files for the import tests
 #   clang-16 libclang-rt-16-dev  libFuzzer for the fuzz targets
+#   debootstrap xvfb xdotool     packaging/check-in-fresh-root: a fresh Debian root, a display, keys
 
 BUILD_RUN   := build/run
 BUILD_TEST  := build/test
 BUILD_BENCH := build/bench
 BUILD_FUZZ  := build/fuzz
+BUILD_PACKAGE := build/package
+PREFIX ?= /usr/local
 FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic
 FUZZ_SECONDS ?= 300
 
-.PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots clean
+.PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots package install clean
 
 all: run
 
@@ -108,10 +114,33 @@ bench: setup $(BUILD_BENCH)/build.ninja
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
 	done
 
-# Pictures of the program for the README, rendered offscreen.
+# Pictures of the program for the README, rendered offscreen; the main
+# screens also as a high-density screen shows them (twice the pixels, on a
+# screen of 1280 x 800 points).
+SCREENSHOTS_2X := titelscherm.png training-vraag.png meerkeuze-vraag.png invullen-goed.png \
+	resultaat.png bewerken.png
 screenshots: setup $(BUILD_RUN)/build.ninja
 	cmake --build $(BUILD_RUN) -j $(JOBS) --target memorant_screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_RUN)/tools/memorant_screenshots docs/screenshots
+	printf '{"screens":[{"name":"hidpi","x":0,"y":0,"width":2560,"height":1600,"logicalDpi":96}]}' \
+	  > $(BUILD_RUN)/hidpi-screen.json
+	QT_QPA_PLATFORM=offscreen:configfile=$(BUILD_RUN)/hidpi-screen.json QT_SCALE_FACTOR=2 \
+	  $(BUILD_RUN)/tools/memorant_screenshots docs/screenshots/2x $(SCREENSHOTS_2X)
+
+# The release build that is installed and packaged.
+$(BUILD_PACKAGE)/build.ninja: | setup
+	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMEMORANT_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr
+
+package: setup $(BUILD_PACKAGE)/build.ninja
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS) --target memorant memorant_manpage
+	rm -f $(BUILD_PACKAGE)/memorant_*.deb
+	cd $(BUILD_PACKAGE) && cpack -G DEB
+	@ls $(BUILD_PACKAGE)/memorant_*.deb
+
+install: setup $(BUILD_PACKAGE)/build.ninja
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS) --target memorant memorant_manpage
+	cmake --install $(BUILD_PACKAGE) --prefix $(PREFIX) --strip
 
 clean:
 	rm -rf build

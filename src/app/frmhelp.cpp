@@ -15,9 +15,13 @@ QString HelpGuidePath(const QString& HelpFile)
 {
     InitHelpResources();
     const QString Guide = QFileInfo(HelpFile).completeBaseName().toLower() + QStringLiteral(".html");
-    const QString Beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/") + Guide);
-    if (QFileInfo::exists(Beside))
-        return Beside;
+    // Beside a portable copy, in the data folder of an installed one.
+    const QDir ProgramFolder(QCoreApplication::applicationDirPath());
+    for (const QString& Folder : {QStringLiteral("help/"), QStringLiteral("../share/memorant/help/")}) {
+        const QString Path = QDir::cleanPath(ProgramFolder.filePath(Folder + Guide));
+        if (QFileInfo::exists(Path))
+            return Path;
+    }
     return QStringLiteral(":/memorant/help/") + Guide;
 }
 

@@ -7,9 +7,7 @@ int main(int argc, char* argv[])
 {
     TMemorantApplication Application(argc, argv);
     TfrmMain frmMain;
-    QStringList Arguments = QCoreApplication::arguments();
-    Arguments.removeFirst();
-    frmMain.SetCommandLine(Arguments);
+    frmMain.SetCommandLine(Application.ProgramArguments());
     frmMain.show();
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The application object: its title, and the general error display for
-// every failure that reaches the event loop.
+// The application object: its title and icon, Qt's own texts in Dutch, the
+// command line that belongs to the program alone, and the general error
+// display for every failure that reaches the event loop.
 #pragma once
 
 #include <QApplication>
+#include <QStringList>
 
 // The program's title, the caption of its message boxes.
 inline constexpr const char* ProgramTitle = "Memorant Voor Windows";
@@ -20,12 +22,28 @@ inline constexpr const char* ProgramTitle = "Memorant Voor Windows";
 // error icon and one OK button.
 void ShowGeneralError(const QString& Message);
 
+// Where Qt's own translations are looked for: Qt's folder, then a folder
+// "translations" beside the program.
+[[nodiscard]] QStringList QtTranslationFolders();
+// Loads Qt's own Dutch texts (buttons, file, font and input dialogs, the
+// context menus of edit fields) from the first of Folders that has them.
+// False when none has; Qt's English texts then stay.
+bool LoadQtTranslations(QCoreApplication& Application, const QStringList& Folders);
+
 class TMemorantApplication : public QApplication {
     Q_OBJECT
 public:
+    // Qt sees only the program's name: its own switches (-style, -reverse,
+    // -platform ...) are never taken from the command line.
     TMemorantApplication(int& Argc, char** Argv);
+
+    // The command line after the program's name, every argument as typed.
+    [[nodiscard]] const QStringList& ProgramArguments() const { return Arguments; }
 
     // Delivers every event; an exception that a handler lets through is shown
     // by the general error display and ends only the command that raised it.
     bool notify(QObject* Receiver, QEvent* Event) override;
+
+private:
+    QStringList Arguments;
 };

@@ -14,20 +14,29 @@
 #include "app/resultspanel.h"
 #include "files/dlgslafoutenop.h"
 #include "files/frmjanee.h"
+#include "files/tablefiledialog.h"
 #include "files/windowsettings.h"
 
 QStringList NameFilters(const QString& Filter)
 {
     const QStringList Parts = Filter.split(u'|');
     QStringList Filters;
-    for (qsizetype i = 0; i + 1 < Parts.size(); i += 2)
-        Filters << Parts[i] + QStringLiteral(" (") + QString(Parts[i + 1]).replace(u';', u' ') + u')';
+    for (qsizetype i = 0; i + 1 < Parts.size(); i += 2) {
+        QStringList Patterns = Parts[i + 1].split(u';');
+#ifndef Q_OS_WIN
+        // "*.*" would hide every file whose name has no point.
+        for (QString& Pattern : Patterns)
+            if (Pattern == QStringLiteral("*.*"))
+                Pattern = QStringLiteral("*");
+#endif
+        Filters << Parts[i] + QStringLiteral(" (") + Patterns.join(u' ') + u')';
+    }
     return Filters;
 }
 
 QFileDialog* MakeTableDialog(QWidget* Parent, const QString& Name, const QString& Filter, bool ForSaving)
 {
-    auto* Dialog = new QFileDialog(Parent);
+    auto* Dialog = new TTableFileDialog(Parent);
     Dialog->setObjectName(Name);
     Dialog->setOption(QFileDialog::DontUseNativeDialog);
     Dialog->setNameFilters(NameFilters(Filter));
@@ -37,8 +46,7 @@ QFileDialog* MakeTableDialog(QWidget* Parent, const QString& Name, const QString
         Dialog->setFileMode(QFileDialog::AnyFile);
         Dialog->setOption(QFileDialog::DontConfirmOverwrite);
     } else {
-        Dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        Dialog->setFileMode(QFileDialog::ExistingFiles);
+        Dialog->SetUpForOpening();
     }
     return Dialog;
 }
@@ -187,8 +195,7 @@ void TFileCommands::SaveWrongAnswers()
 
 QString TFileCommands::InitialFolder() const
 {
-    const QString ProgramFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u'/');
-    return Main.WindowSettings->ReadDir(ProgramFolder);
+    return Main.WindowSettings->ReadDir(TWindowSettings::DefaultTableFolder(QCoreApplication::applicationDirPath()));
 }
 
 void TFileCommands::RememberFolder(const QString& FileName)

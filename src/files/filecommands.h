@@ -54,7 +54,8 @@ public:
     bool CanClose();
 
     // The folder the table dialogs open in: the folder of the last table
-    // file chosen, kept in the settings file; the program's folder at first.
+    // file chosen, kept in the settings file; at first the program's folder
+    // for a portable copy, else the user's documents folder.
     [[nodiscard]] QString InitialFolder() const;
 
     QFileDialog* dlgOpen;

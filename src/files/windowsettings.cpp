@@ -3,13 +3,17 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "app/frmmain.h"
+#include "app/memorantapplication.h"
 #include "app/quizoptions.h"
 
 namespace {
@@ -38,16 +42,57 @@ bool EnoughOnScreen(const QRect& Bounds, const QRect& Screen)
         && Part.height() >= std::min(MinVisibleHeight, Bounds.height());
 }
 
-} // namespace
-
-TWindowSettings::TWindowSettings(TfrmMain& Main) : Main(Main) { SetFileName(DefaultFileName()); }
-
-QString TWindowSettings::DefaultFileName()
+QString IniBeside(const QString& ProgramFile)
 {
-    const QFileInfo Program(QCoreApplication::applicationFilePath());
+    const QFileInfo Program(ProgramFile);
     const QString Name = Program.fileName();
     const qsizetype Dot = Name.lastIndexOf(u'.');
     return Program.absolutePath() + u'/' + (Dot > 0 ? Name.left(Dot) : Name) + QStringLiteral(".ini");
+}
+
+bool IsWritableFolder(const QString& Folder)
+{
+    const QFileInfo Info(Folder);
+    return Info.isDir() && Info.isWritable();
+}
+
+// An installed program has its data in <prefix>/share/memorant beside
+// <prefix>/bin; its folder is the system's, whoever may write there.
+bool IsInstalled(const QString& ProgramFolder)
+{
+    return QFileInfo(ProgramFolder + QStringLiteral("/../share/memorant")).isDir();
+}
+
+} // namespace
+
+TWindowSettings::TWindowSettings(TfrmMain& Main) : Main(Main)
+{
+    SetFileName(ChooseFileName(QCoreApplication::applicationFilePath(), UserConfigHome()));
+}
+
+QString TWindowSettings::DefaultFileName() { return IniBeside(QCoreApplication::applicationFilePath()); }
+
+QString TWindowSettings::UserFileName(const QString& ConfigHome)
+{
+    return QDir::cleanPath(ConfigHome + QStringLiteral("/memorant/memorant.ini"));
+}
+
+QString TWindowSettings::UserConfigHome()
+{
+    const QString Home = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return Home.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : Home;
+}
+
+QString TWindowSettings::ChooseFileName(const QString& ProgramFile, const QString& ConfigHome)
+{
+    const QString Beside = IniBeside(ProgramFile);
+    const QString ProgramFolder = QFileInfo(ProgramFile).absolutePath();
+    if (IsInstalled(ProgramFolder))
+        return UserFileName(ConfigHome);
+    const QFileInfo BesideInfo(Beside);
+    if ((BesideInfo.isFile() && BesideInfo.isWritable()) || IsWritableFolder(ProgramFolder))
+        return Beside;
+    return UserFileName(ConfigHome);
 }
 
 void TWindowSettings::SetFileName(const QString& FileName)
@@ -59,6 +104,21 @@ QString TWindowSettings::FileName() const
 {
     return QFile::decodeName(QByteArray::fromStdString(Settings->FileName()));
 }
+
+QString TWindowSettings::DefaultTableFolder(const QString& ProgramFolder)
+{
+    QString Folder = ProgramFolder;
+    if (IsInstalled(Folder) || !IsWritableFolder(Folder)) {
+        Folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (Folder.isEmpty() || !QFileInfo(Folder).isDir())
+            Folder = QDir::homePath();
+    }
+    return QDir::toNativeSeparators(Folder + u'/');
+}
+
+// The configuration folder is made at the first write, so that a program
+// that is never closed leaves nothing behind.
+void TWindowSettings::MakeFolder() const { QDir().mkpath(QFileInfo(FileName()).absolutePath()); }
 
 void TWindowSettings::LoadSettings()
 {
@@ -138,10 +198,17 @@ QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
 void TWindowSettings::SaveSettings()
 {
     try {
+        MakeFolder();
         SaveAll();
     } catch (const EIniWriteError&) {
-        // A settings file that cannot be written is no reason to keep the
-        // program open, nor to trouble the user.
+        // No reason to keep the program open; the user learns why the next
+        // start will not look like this one.
+        QMessageBox Box(QMessageBox::Warning, QString::fromLatin1(ProgramTitle),
+                        QStringLiteral("De instellingen konden niet worden bewaard in %1.")
+                            .arg(QDir::toNativeSeparators(FileName())),
+                        QMessageBox::Ok, &Main);
+        Box.setObjectName(QStringLiteral("SettingsNotKept"));
+        Box.exec();
     }
 }
 
@@ -179,6 +246,7 @@ QString TWindowSettings::ReadDir(const QString& Default) const
 void TWindowSettings::WriteDir(const QString& Folder)
 {
     try {
+        MakeFolder();
         Settings->WriteString(Paths, "Dir", QFile::encodeName(Folder).toStdString());
     } catch (const EIniWriteError&) {
         // The folder is a convenience; the command goes on without it.

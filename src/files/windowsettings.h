@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings file beside the program: the quiz options of the last run, the
-// main window's bounds and state, the view toggles and the last table folder.
+// The settings file: the quiz options of the last run, the main window's
+// bounds and state, the view toggles and the last table folder. It lies
+// beside a portable copy of the program, and in the user's configuration
+// folder for an installed one.
 #pragma once
 
 #include <QRect>
@@ -13,10 +15,22 @@ class TfrmMain;
 
 class TWindowSettings {
 public:
+    // On the settings file this run keeps, chosen once by ChooseFileName.
     explicit TWindowSettings(TfrmMain& Main);
 
     // The program file's path with the extension ".ini".
     [[nodiscard]] static QString DefaultFileName();
+    // "memorant.ini" in the folder "memorant" of ConfigHome.
+    [[nodiscard]] static QString UserFileName(const QString& ConfigHome);
+    // The user's configuration folder: $XDG_CONFIG_HOME, or ~/.config.
+    [[nodiscard]] static QString UserConfigHome();
+    // Where the program at ProgramFile keeps its settings: beside it when
+    // that file exists and can be written, or when the program's folder can
+    // be written (an unpacked, portable copy); otherwise, and always for a
+    // copy installed with its data in ../share/memorant, in the user's
+    // configuration folder.
+    [[nodiscard]] static QString ChooseFileName(const QString& ProgramFile, const QString& ConfigHome);
+
     // Uses another settings file (tests, or a program started elsewhere).
     void SetFileName(const QString& FileName);
     [[nodiscard]] QString FileName() const;
@@ -24,10 +38,14 @@ public:
     // Reads the options, the window's bounds and state and the view toggles
     // and applies them; missing or unreadable values give the defaults.
     void LoadSettings();
-    // Writes them back. The first write that fails ends this silently: a
-    // settings file that cannot be written never keeps the program open.
+    // Writes them back, creating the configuration folder when needed. The
+    // first write that fails ends this and tells the user once that the
+    // settings could not be kept: it never keeps the program open.
     void SaveSettings();
 
+    // The folder the table dialogs open in at first: ProgramFolder for a
+    // portable copy, else the user's documents folder (or home).
+    [[nodiscard]] static QString DefaultTableFolder(const QString& ProgramFolder);
     // The folder of the last table file chosen (Paths/Dir).
     [[nodiscard]] QString ReadDir(const QString& Default) const;
     // Keeps Folder as that folder; a failure is ignored.
@@ -44,6 +62,7 @@ private:
     void LoadBounds();
     void LoadView();
     void SaveAll();
+    void MakeFolder() const;
 
     TfrmMain& Main;
 };

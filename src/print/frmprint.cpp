@@ -11,11 +11,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
+#include <algorithm>
 
 #include "app/wintext.h"
 #include "print/easyprintarea.h"
 #include "print/easyreport.h"
 #include "print/pagerect.h"
+#include "print/printprogress.h"
 #include "table/questionlist.h"
 
 namespace {
@@ -65,13 +68,37 @@ void TfrmPrint::Print()
 {
     if (!QuestionList)
         return;
+    TPrintProgress Dialog(&Owner);
+    Progress = &Dialog;
+    const auto Forget = qScopeGuard([this] { Progress = nullptr; });
     if (HasDefaultPrinter())
         PrintOnDefaultPrinter();
     else
         PrintAsPdf();
 }
 
-void TfrmPrint::PrintTo(QPagedPaintDevice& Device) { Report->Print(Device); }
+void TfrmPrint::PrintTo(QPagedPaintDevice& Device)
+{
+    // Whatever follows the printout (a message, an error) is not covered by it.
+    const auto HideProgress = qScopeGuard([this] {
+        if (Progress)
+            Progress->hide();
+    });
+    Report->Print(Device);
+}
+
+bool TfrmPrint::StoppedByUser() const { return Progress && Progress->Stopped(); }
+
+// All pages offer the same room, so the first one tells how many follow.
+void TfrmPrint::ShowProgress()
+{
+    if (!Progress)
+        return;
+    if (PageNumber == 1)
+        EntriesPerPage = std::max(NextEntry, 1);
+    const int Pages = (QuestionList->Count() + EntriesPerPage - 1) / EntriesPerPage;
+    Progress->PagePrinted(PageNumber, std::max(Pages, PageNumber));
+}
 
 void TfrmPrint::PrintToPdf(QIODevice& Output)
 {
@@ -108,6 +135,8 @@ void TfrmPrint::PrintAsPdf()
         if (!File.open(QIODevice::WriteOnly))
             throw EPrintError("");
         PrintToPdf(File);
+        if (StoppedByUser())
+            return; // the file is dropped: half a printout is no printout
         if (!File.commit())
             throw EPrintError("");
     } catch (const EPrintError& Error) {
@@ -175,10 +204,12 @@ bool TfrmPrint::ReportDetailPrint(QObject*, QPainter& Canvas, QRect& Area)
     // ever will, and the job would never end.
     if (NextEntry == FirstOnPage && NextEntry < QuestionList->Count())
         throw EPrintError("De pagina heeft geen ruimte voor een regel van de tabel; er is niets afgedrukt.");
+    ShowProgress();
     return false;
 }
 
-bool TfrmPrint::ReportIsLastPage(QObject*) { return NextEntry >= QuestionList->Count(); }
+// A printout stopped by the user ends cleanly after the page in hand.
+bool TfrmPrint::ReportIsLastPage(QObject*) { return NextEntry >= QuestionList->Count() || StoppedByUser(); }
 
 void TfrmPrint::DrawTextLeft(const QString& Text, QPainter& Canvas, const QRect& Rect)
 {

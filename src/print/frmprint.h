@@ -16,6 +16,7 @@ class QPainter;
 class QWidget;
 class TEasyPrintArea;
 class TEasyReport;
+class TPrintProgress;
 class TQuestionlist;
 
 class TfrmPrint : public QObject {
@@ -32,7 +33,9 @@ public:
 
     // Prints the whole table on the default printer without a dialog; with
     // no printer writes it as a PDF file (PdfFileName) and says where.
-    // Failures of the printer or the file are shown in a message box.
+    // Failures of the printer or the file are shown in a message box. A long
+    // printout shows its progress; when the user stops it, the printer gets
+    // the pages done so far, and a PDF file is not written at all.
     void Print();
     // The printout on Device; throws EPrintError when the device fails.
     void PrintTo(QPagedPaintDevice& Device);
@@ -60,7 +63,11 @@ private:
     QWidget& Owner;
     int NextEntry = 0;  // index of the next entry to print
     int PageNumber = 0; // number of the last page header printed
+    int EntriesPerPage = 0;               // as found on the first page
+    TPrintProgress* Progress = nullptr;   // while Print runs
 
+    [[nodiscard]] bool StoppedByUser() const;
+    void ShowProgress();
     [[nodiscard]] QString TableFileName() const;
     void PrintOnDefaultPrinter();
     void PrintAsPdf();

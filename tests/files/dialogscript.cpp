@@ -18,7 +18,7 @@ constexpr int StrangerPatience = 300;
 
 bool Matches(const QWidget* Widget, const QString& Name)
 {
-    return Widget->objectName() == Name || QString::fromLatin1(Widget->metaObject()->className()) == Name;
+    return Widget->objectName() == Name || Widget->inherits(Name.toLatin1().constData());
 }
 
 void Close(QWidget* Widget)

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 
 #include "app/resultspanel.h"
@@ -19,6 +20,28 @@ namespace {
 
 const QString SaveChanges = QStringLiteral("De huidige tabel is gewijzigd, opslaan?");
 const QString Overwrite = QStringLiteral("Bestand bestaat al, overschrijven?");
+
+// The names a file dialog lists in its folder with Filter chosen, once the
+// folder has been read.
+QStringList Listed(QFileDialog* Dialog, const QString& Filter, qsizetype Expected)
+{
+    Dialog->selectNameFilter(Filter);
+    const auto* View = Dialog->findChild<QListView*>(QStringLiteral("listView"));
+    QStringList Names;
+    auto Read = [&] {
+        Names.clear();
+        const QAbstractItemModel* Model = View->model();
+        for (int Row = 0; Row < Model->rowCount(View->rootIndex()); ++Row) {
+            const QModelIndex Index = Model->index(Row, 0, View->rootIndex());
+            if (Model->flags(Index) & Qt::ItemIsEnabled)
+                Names << Index.data().toString();
+        }
+        Names.sort();
+        return Names.size() == Expected;
+    };
+    QTest::qWaitFor(Read);
+    return Names;
+}
 
 } // namespace
 
@@ -41,6 +64,8 @@ private slots:
     void saveAsAlwaysAsksForAName();
     void dialogsStartInTheFolderOfTheLastChosenFile();
     void filterListsAndDefaultExtension();
+    void filtersMatchAnyCaseAndAllFilesMeansAll();
+    void severalFilesAreChosenWithCtrlInTheList();
 
     void closeAsksAtMostTenTimes();
     void exitByMenuAndAltF4();
@@ -282,13 +307,16 @@ void TestFileCommands::filterListsAndDefaultExtension()
     QCOMPARE(Main().Files->dlgOpen->nameFilters(),
              QStringList({"memorant bestanden (*.mt4 *.mtw *.mt)", "memorant versie 4 bestanden (*.mt4)",
                           "memorant voor Windows bestanden (*.mtw)", "memorant voor DOS bestanden (*.mt)",
-                          "ASCII tekstbestanden (*.txt *.asc)", "alle bestanden (*.*)"}));
+                          "ASCII tekstbestanden (*.txt *.asc)", "alle bestanden (*)"}));
     QCOMPARE(Main().Files->dlgSave->nameFilters(),
              QStringList({"memorant versie 4 bestanden (*.mt4)", "memorant voor Windows bestanden (*.mtw)",
                           "memorant voor DOS bestanden (*.mt)", "tekstbestanden (*.txt)",
-                          "alle bestanden (*.*)"}));
+                          "alle bestanden (*)"}));
     QCOMPARE(Main().Files->dlgOpen->defaultSuffix(), QStringLiteral("mt4"));
-    QCOMPARE(Main().Files->dlgOpen->fileMode(), QFileDialog::ExistingFiles);
+    // Any typed name is taken, and the list selects several files.
+    QCOMPARE(Main().Files->dlgOpen->fileMode(), QFileDialog::AnyFile);
+    QCOMPARE(Main().Files->dlgOpen->findChild<QListView*>("listView")->selectionMode(),
+             QAbstractItemView::ExtendedSelection);
     QCOMPARE(Main().Files->dlgSave->fileMode(), QFileDialog::AnyFile);
 
     // A filter chosen in a confirmed dialog is offered again next time.
@@ -310,6 +338,55 @@ void TestFileCommands::filterListsAndDefaultExtension()
     Main().Files->OpenTables();
     VERIFY_SCRIPT(Script);
     QCOMPARE(Offered, QStringLiteral("memorant voor DOS bestanden (*.mt)"));
+}
+
+void TestFileCommands::filtersMatchAnyCaseAndAllFilesMeansAll()
+{
+    for (const char* Name : {"les.MT4", "les.mt4", "OUD.MT", "Frans.Mtw", "LEESMIJ", "notities.txt"})
+        TMainFixture::Write(F().Path(Name), "een = one\r\n");
+    QStringList Tables, Version4, Everything;
+    TDialogScript Script;
+    Script.Then("QFileDialog", [&](QWidget* Widget) {
+        auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+        Dialog->setDirectory(F().Folder.path());
+        Tables = Listed(Dialog, "memorant bestanden (*.mt4 *.mtw *.mt)", 4);
+        Version4 = Listed(Dialog, "memorant versie 4 bestanden (*.mt4)", 2);
+        Everything = Listed(Dialog, "alle bestanden (*)", 6);
+        Dialog->reject();
+    });
+    Main().Files->OpenTables();
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Tables, QStringList({"Frans.Mtw", "OUD.MT", "les.MT4", "les.mt4"}));
+    QCOMPARE(Version4, QStringList({"les.MT4", "les.mt4"}));
+    QCOMPARE(Everything, QStringList({"Frans.Mtw", "LEESMIJ", "OUD.MT", "les.MT4", "les.mt4", "notities.txt"}));
+}
+
+void TestFileCommands::severalFilesAreChosenWithCtrlInTheList()
+{
+    F().WriteTable("a.mt4", {"a1 = x"});
+    F().WriteTable("b.mt4", {"b1 = y"});
+    F().WriteTable("c.mt4", {"c1 = z"});
+    TDialogScript Script;
+    Script.Then("QFileDialog", [this](QWidget* Widget) {
+        auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+        Dialog->setDirectory(F().Folder.path());
+        Listed(Dialog, "memorant bestanden (*.mt4 *.mtw *.mt)", 3);
+        auto* View = Dialog->findChild<QListView*>("listView");
+        auto Click = [View](const QString& Name, Qt::KeyboardModifiers Keys) {
+            const QModelIndexList Found = View->model()->match(View->model()->index(0, 0, View->rootIndex()),
+                                                               Qt::DisplayRole, Name, 1, Qt::MatchExactly);
+            if (!Found.isEmpty())
+                QTest::mouseClick(View->viewport(), Qt::LeftButton, Keys, View->visualRect(Found.first()).center());
+        };
+        Click("c.mt4", Qt::NoModifier);
+        Click("a.mt4", Qt::ControlModifier);
+        QTest::keyClick(Dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    Main().Files->OpenTables();
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Entries(Table()).size(), 2);
+    QVERIFY(Entries(Table()).contains("a1=x") && Entries(Table()).contains("c1=z"));
+    QVERIFY(Table().ListName.empty());
 }
 
 void TestFileCommands::closeAsksAtMostTenTimes()

@@ -3,7 +3,10 @@
 // program's own application object, whose general error display shows the
 // message, while the table keeps its changes.
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 
 #include "app/memorantapplication.h"
@@ -30,6 +33,7 @@ private slots:
     void cleanup() { Fixture.reset(); }
 
     void unreadableTableAmongSeveral();
+    void typedNameOfAMissingFile();
     void saveOnAFullDisk();
     void failedSaveWhileClosingKeepsTheWindowOpen();
 
@@ -63,6 +67,43 @@ void TestFileErrors::unreadableTableAmongSeveral()
     QVERIFY2(Message.startsWith("Fout tijdens inlezen " + Bad + ": ") && Message.endsWith('.'), qPrintable(Message));
     QCOMPARE(Entries(Table()), QStringList({"a1=x"}));
     QVERIFY(Main().isVisible());
+}
+
+void TestFileErrors::typedNameOfAMissingFile()
+{
+    // A typed folder opens it, as in every file dialog.
+    QVERIFY(QDir(Fixture->Folder.path()).mkdir("sub"));
+    QString Shown;
+    TDialogScript Folder;
+    Folder.Then("QFileDialog", [this, &Shown](QWidget* Widget) {
+        auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+        Dialog->findChild<QLineEdit*>("fileNameEdit")->setText(Fixture->Path("sub"));
+        static_cast<QDialog*>(Dialog)->accept(); // as the button would
+        Shown = Dialog->isVisible() ? Dialog->directory().absolutePath() : QString();
+        Dialog->reject();
+    });
+    Click(Main().mnuOpenen);
+    VERIFY_SCRIPT(Folder);
+    QCOMPARE(Shown, Fixture->Path("sub"));
+
+    // A typed name of a file that does not exist reaches the program, which
+    // says so in its own words.
+    const QString Missing = Fixture->Path("sub/bestaatniet.mt4");
+    QString Message;
+    TDialogScript Script;
+    Script.Then("QFileDialog", [Missing](QWidget* Dialog) {
+        auto* Edit = Dialog->findChild<QLineEdit*>("fileNameEdit");
+        QTest::keyClicks(Edit, Missing);
+        QTest::keyClick(Edit, Qt::Key_Return);
+    });
+    Script.Then("GeneralError", [&Message](QWidget* Box) {
+        Message = Box->property("text").toString();
+        Box->close();
+    });
+    Click(Main().mnuOpenen);
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Message, "Bestand " + Missing + " bestaat niet.");
+    QCOMPARE(Table().Count(), 0);
 }
 
 void TestFileErrors::saveOnAFullDisk()

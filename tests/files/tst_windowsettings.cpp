@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -13,6 +14,7 @@
 
 #include "app/quizoptions.h"
 #include "dialogscript.h"
+#include "files/filecommands.h"
 #include "files/windowsettings.h"
 #include "mainfixture.h"
 
@@ -33,14 +35,18 @@ private slots:
     void commentsAndUnknownKeysSurviveAClose();
     void windowStateAndBoundsAreBroughtOnScreen_data();
     void windowStateAndBoundsAreBroughtOnScreen();
-    void unwritableFolderStartsWithDefaultsAndClosesQuietly();
+    void unwritableFolderStartsWithDefaultsAndSaysSoOnceAtClose();
     void binaryHugeAndBrokenSettingsFiles();
     void defaultFileIsBesideTheProgram();
+    void settingsLieBesideAPortableCopyOnly();
+    void configurationFolderIsMadeWhenFirstWritten();
+    void tableDialogsStartInDocumentsWhenTheProgramFolderIsNotOurs();
 
 private:
     void StartWith(const QByteArray& Ini);
     void Restart();
     void CloseQuietly();
+    void CloseWithSettingsNotKept();
     [[nodiscard]] QByteArray Ini() const { return TMainFixture::Read(Fixture->IniPath()); }
 
     std::unique_ptr<TMainFixture> Fixture;
@@ -64,6 +70,21 @@ void TestWindowSettings::CloseQuietly()
     TDialogScript NoQuestions;
     QVERIFY(Main().close());
     VERIFY_SCRIPT(NoQuestions);
+}
+
+// Closing tells once that the settings could not be kept, and closes.
+void TestWindowSettings::CloseWithSettingsNotKept()
+{
+    QString Message;
+    TDialogScript Script;
+    Script.Then("SettingsNotKept", [&Message](QWidget* Box) {
+        Message = Box->property("text").toString();
+        Box->close();
+    });
+    QVERIFY(Main().close());
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Message, "De instellingen konden niet worden bewaard in " + Fixture->IniPath() + ".");
+    QVERIFY(!Main().isVisible());
 }
 
 void TestWindowSettings::Restart()
@@ -214,17 +235,25 @@ void TestWindowSettings::windowStateAndBoundsAreBroughtOnScreen()
     QVERIFY(Main().isVisible());
 }
 
-void TestWindowSettings::unwritableFolderStartsWithDefaultsAndClosesQuietly()
+void TestWindowSettings::unwritableFolderStartsWithDefaultsAndSaysSoOnceAtClose()
 {
     // A file where the folder should be stops every user, root included.
     TMainFixture::Write(Fixture->Path("plain"), "x");
     Fixture->Start(Fixture->Path("plain/memorant.ini"));
     QCOMPARE(Main().pos(), QPoint(60, 60));
     Main().QuizOptions->ToggleTolerant();
-    CloseQuietly();
-    QVERIFY(!Main().isVisible());
+
+    // The folder of a chosen table cannot be kept either; that goes unsaid.
+    const QString Table = Fixture->WriteTable("les.mt4", {"een = one"});
+    TDialogScript Open;
+    Open.ChooseFiles({Table});
+    Main().Files->OpenTables();
+    VERIFY_SCRIPT(Open);
+    QCOMPARE(Main().QuestionList.Count(), 1);
+
+    CloseWithSettingsNotKept();
     QCOMPARE(QDir(Fixture->Folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList({"plain"}));
+             QStringList({"les.mt4", "plain"}));
 }
 
 void TestWindowSettings::binaryHugeAndBrokenSettingsFiles()
@@ -242,7 +271,7 @@ void TestWindowSettings::binaryHugeAndBrokenSettingsFiles()
     Huge.append(QByteArray(TIniFile::MaxFileSize, '\n'));
     StartWith(Huge);
     QVERIFY(Main().Toolbar->isVisible());
-    CloseQuietly();
+    CloseWithSettingsNotKept();
     QCOMPARE(Ini().size(), Huge.size()); // not ours to rewrite
     Fixture->Stop();
 
@@ -260,6 +289,68 @@ void TestWindowSettings::defaultFileIsBesideTheProgram()
     const QString Expected = QCoreApplication::applicationDirPath() + "/"
         + QFileInfo(QCoreApplication::applicationFilePath()).fileName() + ".ini";
     QCOMPARE(TWindowSettings::DefaultFileName(), Expected);
+}
+
+void TestWindowSettings::settingsLieBesideAPortableCopyOnly()
+{
+    const QString Config = Fixture->Path("config");
+    const QString InConfig = Fixture->Path("config/memorant/memorant.ini");
+    QCOMPARE(TWindowSettings::UserFileName(Config), InConfig);
+
+    // An unpacked copy in a folder the user may write.
+    QVERIFY(QDir(Fixture->Folder.path()).mkpath("portable"));
+    QCOMPARE(TWindowSettings::ChooseFileName(Fixture->Path("portable/memorant"), Config),
+             Fixture->Path("portable/memorant.ini"));
+    QCOMPARE(TWindowSettings::ChooseFileName(Fixture->Path("portable/memorant.exe"), Config),
+             Fixture->Path("portable/memorant.ini"));
+
+    // A folder that takes no files (a plain file stands where it should be).
+    TMainFixture::Write(Fixture->Path("plain"), "x");
+    QCOMPARE(TWindowSettings::ChooseFileName(Fixture->Path("plain/memorant"), Config), InConfig);
+
+    // An installed copy, with its data in ../share/memorant: whoever may
+    // write into its folder, the settings are the user's.
+    QVERIFY(QDir(Fixture->Folder.path()).mkpath("usr/bin"));
+    QVERIFY(QDir(Fixture->Folder.path()).mkpath("usr/share/memorant"));
+    TMainFixture::Write(Fixture->Path("usr/bin/memorant.ini"), "[View]\nToolbar=0\n");
+    QCOMPARE(TWindowSettings::ChooseFileName(Fixture->Path("usr/bin/memorant"), Config), InConfig);
+    QVERIFY(!QFileInfo::exists(Fixture->Path("config")));
+}
+
+void TestWindowSettings::configurationFolderIsMadeWhenFirstWritten()
+{
+    const QString InConfig = TWindowSettings::UserFileName(Fixture->Path("config"));
+    Fixture->Start(InConfig);
+    QVERIFY(!QFileInfo::exists(Fixture->Path("config")));
+
+    // The folder of a chosen table goes into the same file as the rest.
+    const QString Table = Fixture->WriteTable("les.mt4", {"een = one"});
+    TDialogScript Open;
+    Open.ChooseFiles({Table});
+    Main().Files->OpenTables();
+    VERIFY_SCRIPT(Open);
+    QVERIFY(Ini().contains("[Paths]"));
+
+    Main().QuizOptions->ToggleTolerant();
+    CloseQuietly();
+    Fixture->Stop();
+    Fixture->Start(InConfig);
+    QVERIFY(Main().mnuTolerant->isChecked());
+    QCOMPARE(Main().Files->InitialFolder(), Fixture->Folder.path() + "/");
+    QVERIFY(Ini().contains("[Options]") && Ini().contains("[Form]") && Ini().contains("[View]"));
+}
+
+void TestWindowSettings::tableDialogsStartInDocumentsWhenTheProgramFolderIsNotOurs()
+{
+    QCOMPARE(TWindowSettings::DefaultTableFolder(Fixture->Folder.path()), Fixture->Folder.path() + "/");
+
+    TMainFixture::Write(Fixture->Path("plain"), "x");
+    QVERIFY(QDir(Fixture->Folder.path()).mkpath("usr/bin"));
+    QVERIFY(QDir(Fixture->Folder.path()).mkpath("usr/share/memorant"));
+    const QString Documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString Expected = (QFileInfo(Documents).isDir() ? Documents : QDir::homePath()) + "/";
+    QCOMPARE(TWindowSettings::DefaultTableFolder(Fixture->Path("plain")), Expected);
+    QCOMPARE(TWindowSettings::DefaultTableFolder(Fixture->Path("usr/bin")), Expected);
 }
 
 QTEST_MAIN(TestWindowSettings)

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QLabel>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "print/easyreport.h"
 #include "print/frmprint.h"
 #include "print/pdftext.h"
+#include "print/printprogress.h"
 #include "table/questionlist.h"
 
 namespace {
@@ -97,6 +100,43 @@ struct TBoxAnswer {
     }
 };
 
+// Watches the printout's progress dialog and the message boxes as they show:
+// presses "Stoppen" at once when asked to, and answers every message box.
+class TProgressWatch : public QObject {
+public:
+    explicit TProgressWatch(bool Stop) : Stop(Stop) { qApp->installEventFilter(this); }
+    ~TProgressWatch() override { qApp->removeEventFilter(this); }
+
+    int Shown = 0;
+    int Boxes = 0;
+    QString FirstLabel;
+    QString LastLabel;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Event->type() != QEvent::Show && Event->type() != QEvent::Hide)
+            return false;
+        if (auto* Progress = qobject_cast<TPrintProgress*>(Watched)) {
+            if (Event->type() == QEvent::Hide) {
+                LastLabel = Progress->lblPagina->text();
+                return false;
+            }
+            ++Shown;
+            FirstLabel = Progress->lblPagina->text();
+            if (Stop)
+                QMetaObject::invokeMethod(Progress->btnStoppen, &QPushButton::click, Qt::QueuedConnection);
+        } else if (auto* Box = qobject_cast<QMessageBox*>(Watched); Box && Event->type() == QEvent::Show) {
+            ++Boxes;
+            QMetaObject::invokeMethod(Box, &QDialog::accept, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool Stop;
+};
+
 } // namespace
 
 class TestFrmPrint : public QObject {
@@ -115,6 +155,8 @@ private slots:
     void WithoutPrinterThePrintoutGoesBesideTheTable();
     void WithoutPrinterAnUnnamedTableGoesHome();
     void WithoutPrinterAnUnwritablePdfIsReported();
+    void LongPrintoutShowsItsProgress();
+    void StoppedPrintoutLeavesNoHalfPdf();
     void CtrlPInTheMainWindowPrintsTheLoadedTable();
     void CtrlPDoesNothingWhenPrintingIsSwitchedOff();
 };
@@ -363,6 +405,58 @@ void TestFrmPrint::WithoutPrinterAnUnwritablePdfIsReported()
     }
     QVERIFY(!QFile::exists(Fixture.Dir.filePath("weg/les.pdf")));
     QVERIFY(QFileInfo(Fixture.Dir.filePath("map.pdf")).isDir());
+}
+
+void TestFrmPrint::LongPrintoutShowsItsProgress()
+{
+    if (TfrmPrint::HasDefaultPrinter())
+        QSKIP("a printer is installed; this checks the PDF written without one");
+    {
+        // A few pages go by without it.
+        TPrintFixture Fixture(150);
+        TProgressWatch Watch(false);
+        Fixture.Form.Print();
+        QCOMPARE(Watch.Shown, 0);
+        QCOMPARE(Watch.Boxes, 1);
+    }
+    TPrintFixture Fixture(1000);
+    TProgressWatch Watch(false);
+    Fixture.Form.Print();
+    QCOMPARE(Watch.Shown, 1);
+    QCOMPARE(Watch.Boxes, 1); // where the PDF went, with the progress gone
+    const TPdfText Pdf(Fixture.Dir.filePath("les.pdf"));
+    QVERIFY(Pdf.PageCount() >= TPrintProgress::ShownFromPages);
+    QCOMPARE(Watch.FirstLabel, QString("Pagina 1 van %1 is afgedrukt.").arg(Pdf.PageCount()));
+    QCOMPARE(Watch.LastLabel, QString("Pagina %1 van %1 is afgedrukt.").arg(Pdf.PageCount()));
+    QCOMPARE(EntriesOn(Pdf, Pdf.PageCount()).last(), "999");
+}
+
+void TestFrmPrint::StoppedPrintoutLeavesNoHalfPdf()
+{
+    if (TfrmPrint::HasDefaultPrinter())
+        QSKIP("a printer is installed; this checks the PDF written without one");
+    TPrintFixture Fixture(1000);
+    QFile Earlier(Fixture.Dir.filePath("les.pdf"));
+    QVERIFY(Earlier.open(QIODevice::WriteOnly));
+    Earlier.write("een eerdere afdruk");
+    Earlier.close();
+
+    {
+        TProgressWatch Watch(true);
+        Fixture.Form.Print();
+        QCOMPARE(Watch.Shown, 1);
+        QCOMPARE(Watch.LastLabel, QString("Het afdrukken wordt gestopt..."));
+        QCOMPARE(Watch.Boxes, 0); // stopping is no failure, and there is no file to point to
+    }
+    QVERIFY(Earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(Earlier.readAll(), QByteArray("een eerdere afdruk"));
+    QCOMPARE(QDir(Fixture.Dir.path()).entryList(QDir::Files), QStringList{"les.pdf"});
+
+    // The next printout runs to the end again.
+    TProgressWatch Again(false);
+    Fixture.Form.Print();
+    QCOMPARE(Again.Boxes, 1);
+    QCOMPARE(EntriesOn(TPdfText(Earlier.fileName()), TPdfText(Earlier.fileName()).PageCount()).last(), "999");
 }
 
 void TestFrmPrint::CtrlPInTheMainWindowPrintsTheLoadedTable()

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -56,16 +57,32 @@ void TypeKey(TfrmMain& Window, int Key, Qt::KeyboardModifiers Modifiers)
     QTest::keyClick(&Window, static_cast<Qt::Key>(Key), Modifiers);
 }
 
+// memorant_screenshots [FOLDER [PICTURE...]]: all pictures, or the ones
+// named. With QT_SCALE_FACTOR=2 they come out at twice the size, as on a
+// high-density screen.
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen always; its options (a screen of another size) may be given.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TMemorantApplication Application(argc, argv);
-    const QDir Folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    const QStringList Arguments = Application.ProgramArguments();
+    const QDir Folder(Arguments.isEmpty() ? QStringLiteral("docs/screenshots") : Arguments.constFirst());
+    const QStringList Only = Arguments.mid(1);
     if (!Folder.exists() && !QDir().mkpath(Folder.path())) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(Folder.path()));
         return 1;
     }
+    for (const QString& Name : Only) {
+        if (std::none_of(Registry().cbegin(), Registry().cend(),
+                         [&Name](const TEntry& Picture) { return Name == QLatin1String(Picture.FileName); })) {
+            std::fprintf(stderr, "no picture %s\n", qPrintable(Name));
+            return 1;
+        }
+    }
     for (const TEntry& Picture : Registry()) {
+        if (!Only.isEmpty() && !Only.contains(QLatin1String(Picture.FileName)))
+            continue;
         if (!Render(Picture, Folder)) {
             std::fprintf(stderr, "could not render %s\n", Picture.FileName);
             return 1;

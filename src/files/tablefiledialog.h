@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file dialog of the table commands. Opening takes several files at once
+// and does not insist that a typed name exists: the name goes to the program,
+// which says in its own words that there is no such file.
+#pragma once
+
+#include <QFileDialog>
+
+class TTableFileDialog : public QFileDialog {
+    Q_OBJECT
+public:
+    explicit TTableFileDialog(QWidget* Parent);
+
+    // Opening: any typed name is taken (a typed folder is opened as usual),
+    // and several files can be chosen with Ctrl or Shift.
+    void SetUpForOpening();
+};
