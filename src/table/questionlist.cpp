@@ -47,7 +47,7 @@ void TQuestionlist::Clear()
 {
     ListName.clear();
     Rest = 0;
-    Current = -1;
+    ForgetCurrent();
     Changed = false;
     Entries.clear();
     DropPhoneticIndex();
