@@ -344,7 +344,12 @@ private slots:
         const int DesignWidths[5] = {72, 72, 72, 72, 88};
         for (int Panel = 0; Panel < 5; ++Panel)
             QCOMPARE(Window->StatusPanels[Panel]->width(), DesignWidths[Panel]);
-        LoadEntries(*Window, 1542290 / 10);
+        LoadEntries(*Window, 154229);
+        // Counters of a quiz on a table of 1542290 entries.
+        Window->QuestionList.Rest = 1542290;
+        Window->QuestionList.RightAnswers = 1542290;
+        Window->QuestionList.WrongAnswers = 1542290;
+        Window->UpdateCommandStates();
         Window->StatusPanels[4]->setText(QStringLiteral("tijd: 123:45:67"));
         for (int Panel = 0; Panel < 5; ++Panel) {
             const QLabel* Label = Window->StatusPanels[Panel];
@@ -353,6 +358,7 @@ private slots:
             QVERIFY(Label->width() >= DesignWidths[Panel]);
         }
         QCOMPARE(Window->StatusPanels[0]->text(), QStringLiteral("totaal: 154229"));
+        QCOMPARE(Window->StatusPanels[1]->text(), QStringLiteral("rest: 1542290"));
     }
 
     // ------------------------------------------------------------ layout
