@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -24,6 +25,7 @@
 #include "app/gridsizer.h"
 #include "app/memo.h"
 #include "app/tablefont.h"
+#include "app/tablegrid.h"
 #include "app/tablemodel.h"
 #include "app/uistyle.h"
 #include "app/wintext.h"
@@ -88,6 +90,24 @@ int ChosenWritingSystem(const QFontDialog& Dialog)
     return QFontDatabase::Any;
 }
 
+// Hides the sizes below Smallest in a font dialog's size list, also each
+// time the dialog fills the list anew for another font.
+void OfferSizesFrom(QFontDialog& Dialog, int Smallest)
+{
+    for (QListView* View : Dialog.findChildren<QListView*>()) {
+        const auto HideSmall = [View, Smallest] {
+            const QAbstractItemModel* Model = View->model();
+            for (int Row = 0; Row < Model->rowCount(); ++Row) {
+                bool IsSize = false;
+                const int Size = Model->index(Row, 0).data().toString().toInt(&IsSize);
+                View->setRowHidden(Row, IsSize && Size < Smallest);
+            }
+        };
+        HideSmall();
+        QObject::connect(View->model(), &QAbstractItemModel::modelReset, View, HideSmall);
+    }
+}
+
 // Sets a flag for the lifetime of the object.
 class TFlagScope {
 public:
@@ -115,7 +135,7 @@ TEditPanel::TEditPanel(TfrmMain& Main)
 
 void TEditPanel::CreateGrid()
 {
-    grdTabel = new QTableView(this);
+    grdTabel = new TTableGrid(this);
     grdTabel->setObjectName(QStringLiteral("grdTabel"));
     Model = new TTableModel(List, this);
     grdTabel->setModel(Model);
@@ -266,7 +286,10 @@ void TEditPanel::ShowCurrentEntry()
 
 void TEditPanel::ScrollToCurrent()
 {
-    grdTabel->verticalScrollBar()->setValue(std::max(0, List.CurrentIndex() - RowsAboveCurrent));
+    // Six rows above the current one, as far as the current row stays
+    // wholly in view.
+    const int Above = std::min(RowsAboveCurrent, grdTabel->WholeRowsInView() - 1);
+    grdTabel->ScrollRowToTop(List.CurrentIndex() - Above);
 }
 
 void TEditPanel::ShowGridRow(int Row)
@@ -488,8 +511,10 @@ int TEditPanel::FindEntry(const std::string& Text) const
     std::transform(Pattern.begin(), Pattern.end(), Pattern.begin(), AsciiUpper);
     // Every other entry once, from the one after the current entry on,
     // wrapping from the last to the first; the current entry itself is not
-    // examined.
-    const int Start = std::max(List.CurrentIndex(), -1);
+    // examined. From a position past the end every entry is examined, from
+    // the first on.
+    const int Current = List.CurrentIndex();
+    const int Start = Current >= 0 && Current < Count ? Current : -1;
     for (int Step = 1; Step <= Count; ++Step) {
         const int i = (Start + Step) % Count;
         if (i == Start)
@@ -556,6 +581,7 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     QFontDialog Dialog(ToQFont(Previous), &Main);
     Dialog.setObjectName(QStringLiteral("dlgFont"));
     Dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    OfferSizesFrom(Dialog, SmallestFontSize);
     connect(&Dialog, &QFontDialog::currentFontChanged, &Dialog, [&Dialog](QFont Font) {
         if (Font.pointSize() > 0 && Font.pointSize() < SmallestFontSize) {
             Font.setPointSize(SmallestFontSize);
@@ -588,6 +614,17 @@ void TEditPanel::ApplyGridFonts()
     // Rows stay 18 pixels high unless a larger font needs more room.
     const int Height = std::max({RowHeight, QFontMetrics(Model->ColumnFont(0)).height(),
                                  QFontMetrics(Model->ColumnFont(1)).height()});
-    if (grdTabel->verticalHeader()->defaultSectionSize() != Height)
+    if (grdTabel->verticalHeader()->defaultSectionSize() != Height) {
         grdTabel->verticalHeader()->setDefaultSectionSize(Height);
+        KeepCurrentRowInView();
+    }
+}
+
+void TEditPanel::KeepCurrentRowInView()
+{
+    const int Current = List.CurrentIndex();
+    if (MemoHasFocus() || Current < 0 || Current >= List.Count())
+        ScrollToCurrent();
+    else
+        grdTabel->scrollTo(Model->index(Current, 0), QAbstractItemView::EnsureVisible);
 }

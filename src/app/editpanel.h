@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/tablegrid.h"
+
 class QKeyEvent;
 class QPlainTextEdit;
 class QTableView;
@@ -58,7 +60,7 @@ public:
     void btnPgDnClick() { GoToNext(false); }
     void grdTabelSelectCell(int Col, int Row);
 
-    QTableView* grdTabel;
+    TTableGrid* grdTabel;
     TTableModel* Model;
 
 protected:
@@ -79,6 +81,8 @@ private:
     void ShowGridRow(int Row);
     // Scrolls the grid so that the current row is the seventh one shown.
     void ScrollToCurrent();
+    // After the rows changed height: the current row wholly in view again.
+    void KeepCurrentRowInView();
     [[nodiscard]] bool MemoHasFocus() const;
     // Whether the user changed a memo since it last showed an entry.
     [[nodiscard]] bool MemosModified() const;

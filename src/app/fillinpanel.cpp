@@ -68,23 +68,6 @@ TFillInPanel::TFillInPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(
     memInvoer->setGeometry(24, 64, 481, 49);
     memInvoer->SetMaxLength(MaxTextLength);
     memInvoer->setFrameShape(QFrame::StyledPanel);
-    memInvoer->installEventFilter(this);
-}
-
-// The option shortcuts work while an answer is typed, though the memo has
-// uses of its own for some of them (Ctrl+A selects all).
-bool TFillInPanel::eventFilter(QObject* Watched, QEvent* Event)
-{
-    if (Watched == memInvoer && Event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence Typed(static_cast<QKeyEvent*>(Event)->keyCombination());
-        for (const QAction* Option : {Main.mnuOmgekeerd, Main.mnuRepeteren, Main.mnuTolerant, Main.mnuSteekproef,
-                                      Main.mnuIntelliMC, Main.mnuSequential})
-            if (Option->isEnabled() && Option->shortcut() == Typed) {
-                Event->ignore();
-                return true;
-            }
-    }
-    return QFrame::eventFilter(Watched, Event);
 }
 
 QString TFillInPanel::AccentNotice()

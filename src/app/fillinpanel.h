@@ -35,9 +35,6 @@ public:
     QToolButton* btnToonHint;
     QToolButton* btnToonAntwoord;
 
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
-
 private:
     [[nodiscard]] std::string TypedAnswer() const;
     void ShowInAnswerLine(const std::string& Text);

@@ -22,7 +22,9 @@
 #include <cmath>
 
 #include "app/accentkeys.h"
+#include "app/busycursor.h"
 #include "app/choicepanel.h"
+#include "app/commandkeys.h"
 #include "app/editpanel.h"
 #include "app/fillinpanel.h"
 #include "app/frmhelp.h"
@@ -218,6 +220,7 @@ void TfrmMain::createToolBars()
     auto* Buttons = new QWidget(Toolbar);
     Buttons->setObjectName(QStringLiteral("ToolbarButtons"));
     Buttons->setFixedSize(DesignClientWidth, ToolbarHeight);
+    StyleToolbarButtons(Buttons);
     Toolbar->addWidget(Buttons);
 
     QStyle* Style = style();
@@ -230,6 +233,7 @@ void TfrmMain::createToolBars()
         Action->setToolTip(Hint);
         if (!Icon.isNull())
             Action->setIcon(Icon);
+        Action->setIconVisibleInMenu(!Action->isCheckable()); // an option shows its tick there
         Target->setDefaultAction(Action);
         Target->setToolButtonStyle(Icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
     };
@@ -256,7 +260,7 @@ void TfrmMain::createToolBars()
            QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
            Style->standardIcon(QStyle::SP_MediaSeekForward));
     Button(btnTolerant, "btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
-           Style->standardIcon(QStyle::SP_DialogApplyButton));
+           SpellingIcon());
     Button(btnSteekproef, "btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
     Button(btnSequential, "btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
     for (QToolButton* Mode : {btnBewerken, btnTraining, btnMeerkeuze, btnInvullen})
@@ -281,10 +285,10 @@ void TfrmMain::createStatusBar()
         Label->setFrameShape(QFrame::Panel);
         Label->setFrameShadow(QFrame::Sunken);
         Label->setAlignment(Panel < 5 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        // A panel grows to fit its text, never below its design width.
+        Label->setMinimumWidth(Widths[Panel]);
         if (Panel < 5)
-            Label->setFixedWidth(Widths[Panel]);
-        else
-            Label->setMinimumWidth(Widths[Panel]);
+            Label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         StatusBar->addWidget(Label, Panel < 5 ? 0 : 1);
         StatusPanels[Panel] = Label;
     }
@@ -418,6 +422,8 @@ void TfrmMain::createCollaborators(QWidget* /*Parent*/)
     }
     QuizOptions = new TQuizOptions(*this);
     AccentKeys = std::make_unique<TAccentKeys>();
+    CommandKeys = std::make_unique<TCommandKeys>(
+        *this, QList<QAction*>{mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuSequential});
     Files = new TFileCommands(*this);
     WindowSettings = std::make_unique<TWindowSettings>(*this);
     DlgSlaFoutenOp = new TDlgSlaFoutenOp(*this);
@@ -437,7 +443,7 @@ void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
     };
     lblPrompt1 = Prompt("lblPrompt1");
     lblPrompt2 = Prompt("lblPrompt2");
-    lbxDebug = new QListWidget(Parent);
+    lbxDebug = new QListWidget(this); // over the toolbar and the status bar, too
     lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
     lbxDebug->setFocusPolicy(Qt::NoFocus);
     lbxDebug->hide();
@@ -478,9 +484,13 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
     for (const QString& Argument : Arguments) {
         const bool IsOption = Argument.startsWith(u'-') || (Argument.startsWith(u'/') && Argument.size() == 2);
         if (!IsOption) {
-            if (!QFileInfo::exists(Argument))
+            // A missing file, and a folder, is skipped without a message.
+            if (const QFileInfo File(Argument); !File.exists() || File.isDir())
                 continue;
-            QuestionList.LoadFromFile(QFile::encodeName(Argument).toStdString());
+            {
+                const TBusyCursor Busy;
+                QuestionList.LoadFromFile(QFile::encodeName(Argument).toStdString());
+            }
             State = QuestionList.Count() > 0 ? msIdle : msNoTable;
             AccentsConverted = false;
             UpdateCommandStates();
@@ -495,11 +505,11 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
         case 'T': mnuTraining->setVisible(false); btnTraining->hide(); break;
         case 'P': mnuAfdrukken->setVisible(false); break;
         case '?':
-            QMessageBox::information(this, QString::fromLatin1(ProgramTitle),
-                                     QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
-                                                    "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
-                                                    "-M = meerkeuze uitgeschakeld\n-T = training uitgeschakeld\n"
-                                                    "-P = afdrukken uitgeschakeld\n-? = commandosyntax tonen"));
+            ShowNotice(this, QStringLiteral("msgCommandosyntax"),
+                       QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
+                                      "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
+                                      "-M = meerkeuze uitgeschakeld\n-T = training uitgeschakeld\n"
+                                      "-P = afdrukken uitgeschakeld\n-? = commandosyntax tonen"));
             break;
         default: break;
         }
@@ -635,6 +645,13 @@ int TfrmMain::ClientWidth() const { return Client->width(); }
 // for the layout to follow a toolbar or status bar that was just hidden.
 int TfrmMain::ClientHeight() const { return height() - (menuBar()->isHidden() ? 0 : menuBar()->height()); }
 
+// The whole client area: all of the window below its menu bar.
+QRect TfrmMain::DebugListArea() const
+{
+    const int Top = menuBar()->isHidden() ? 0 : menuBar()->height();
+    return {0, Top, width(), height() - Top};
+}
+
 void TfrmMain::PlaceAt(QWidget* Control, int Left, int Top) { Control->move(Left, Top - ToolbarOffset()); }
 
 QList<QWidget*> TfrmMain::LowerPanels() const
@@ -677,7 +694,7 @@ void TfrmMain::FormResize()
     for (QWidget* Panel : LowerPanels())
         PlaceAt(Panel, Panel->x(), LowerTop);
     if (lbxDebug->isVisible())
-        lbxDebug->setGeometry(Client->rect());
+        lbxDebug->setGeometry(DebugListArea());
     update();
 }
 
@@ -716,6 +733,11 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Event->type() == QEvent::KeyPress && !ResendingKey)
         return PreviewKey(Watched, static_cast<QKeyEvent*>(Event));
+    if (Event->type() == QEvent::ShortcutOverride && Watched->isWidgetType() &&
+        static_cast<QWidget*>(Watched)->window() == this && CommandKeys->TakesOverride(*static_cast<QKeyEvent*>(Event))) {
+        Event->ignore(); // the command's shortcut, not the edit field's
+        return true;
+    }
     if (Event->type() == QEvent::ToolTip && !mnuHelpballonnetjes->isChecked() && Watched->isWidgetType() &&
         static_cast<QWidget*>(Watched)->window() == this)
         return true;
@@ -779,7 +801,7 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
 bool TfrmMain::FormKeyDown(QKeyEvent* Event)
 {
     // The accent keys see the key first; a key they take goes nowhere else.
-    if (AccentKeys->KeyDown(Event))
+    if (AccentKeys->KeyDown(Event) || CommandKeys->IsSwitchedOff(*Event))
         return true;
     const Qt::KeyboardModifiers Held = Event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (Event->key() == Qt::Key_F12 && Held == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
@@ -834,7 +856,7 @@ void TfrmMain::ToggleDebugList()
         lbxDebug->hide();
         return;
     }
-    lbxDebug->setGeometry(Client->rect());
+    lbxDebug->setGeometry(DebugListArea());
     lbxDebug->show();
     lbxDebug->raise();
     RefreshDebugList();
@@ -901,7 +923,7 @@ void TfrmMain::ShowNextQuestion()
         QuestionList.NextQuestion(Question);
     } catch (const EMultiChoiceError& Error) {
         if (State == msChoiceQuestion) {
-            QMessageBox::information(this, QString::fromLatin1(ProgramTitle), ExceptionText(Error.what()));
+            ShowNotice(this, QStringLiteral("msgMeerkeuze"), ExceptionText(Error.what()));
             State = msIdle;
             UpdateCommandStates();
             return;

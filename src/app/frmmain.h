@@ -32,6 +32,7 @@ class TChoicePanel;
 class TFillInPanel;
 class TQuizOptions;
 class TAccentKeys;
+class TCommandKeys;
 class TEditPanel;
 class TFileCommands;
 class TWindowSettings;
@@ -132,6 +133,7 @@ public:
     TEditPanel* pnlEdit;
     TQuizOptions* QuizOptions;
     std::unique_ptr<TAccentKeys> AccentKeys;
+    std::unique_ptr<TCommandKeys> CommandKeys;
     TFileCommands* Files;
     std::unique_ptr<TWindowSettings> WindowSettings;
     TDlgSlaFoutenOp* DlgSlaFoutenOp;
@@ -178,6 +180,7 @@ private:
     void ToggleDebugList();
     [[nodiscard]] QList<QWidget*> LowerPanels() const;
     [[nodiscard]] int ToolbarOffset() const;
+    [[nodiscard]] QRect DebugListArea() const;
     void PlaceAt(QWidget* Control, int Left, int Top);
     bool PreviewKey(QObject* Watched, QKeyEvent* Event);
 

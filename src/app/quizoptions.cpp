@@ -26,6 +26,7 @@ void TQuizOptions::Connect(QAction* Item, void (TQuizOptions::*Command)())
             Item->setChecked(!Item->isChecked());
         }
         (this->*Command)();
+        Main.UpdateCommandStates();
     });
 }
 

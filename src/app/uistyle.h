@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 #include <Qt>
 
@@ -18,6 +19,16 @@ inline constexpr Qt::WindowFlags FixedDialogFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 // Names and titles a small dialog and gives it the dialogs' Arial 8 points.
 void SetUpDialog(QWidget* Dialog, const QString& Name, const QString& Title);
+// A short notice: a plain message box with the program's title, no icon and
+// one OK button.
+void ShowNotice(QWidget* Parent, const QString& Name, const QString& Text);
+// The picture of the spelling-tolerance option: a word with a wavy red
+// line under it.
+[[nodiscard]] QIcon SpellingIcon();
+// The look of the toolbar's buttons on the navy bar: raised when up, plainly
+// sunk and darker when down (a ticked option, the running mode), and faded
+// when disabled.
+void StyleToolbarButtons(QWidget* Container);
 [[nodiscard]] QColor NavyColour();
 [[nodiscard]] QColor MaroonColour();
 // The system colours of the design: the window (edit field) colour and the

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include "app/busycursor.h"
 #include "app/editpanel.h"
 #include "app/frmmain.h"
 #include "app/resultspanel.h"
@@ -120,6 +121,7 @@ void TFileCommands::OpenTables()
     TQuestionlist& Table = Main.QuestionList;
     Table.Clear();
     try {
+        const TBusyCursor Busy;
         for (const QString& File : Files) {
             Main.SetPrompt(QStringLiteral("Inlezen tabel %1...").arg(QDir::toNativeSeparators(File)), QString());
             Main.lblPrompt1->repaint();

@@ -4,11 +4,11 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "table/ioerrortext.h"
 #include "table/safefilewriter.h"
 
 namespace {
@@ -122,7 +122,7 @@ void ReplaceFile(const std::string& FileName, const std::string& Bytes)
     TSafeFileWriter Writer(FileName);
     Writer.Write(Bytes);
     if (const int Error = Writer.Commit(); Error != 0)
-        throw EIniWriteError("Kan " + FileName + " niet schrijven: " + std::strerror(Error));
+        throw EIniWriteError("Kan " + FileName + " niet schrijven: " + IoErrorText(Error));
 }
 
 } // namespace

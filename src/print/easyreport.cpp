@@ -147,6 +147,7 @@ void TEasyReport::RunJob()
     if (OnBeforePrint)
         OnBeforePrint(this);
 
+    OnFirstPage = true;
     SetPageClip();
     PrintArea(TitlePrint);
     if (Options.testFlag(erFirstPageHeader))
@@ -171,6 +172,7 @@ void TEasyReport::StartPage()
 {
     if (!Device->newPage())
         throw EPrintError("De printer kan geen nieuwe pagina beginnen.");
+    OnFirstPage = false;
     SetPageClip();
 }
 
@@ -195,6 +197,7 @@ void TEasyReport::SetColumnClip(const QRect& Full, int Column)
 void TEasyReport::PrintDetails()
 {
     QRect Area = Canvas->clipRegion().boundingRect();
+    bool Room = !Area.isEmpty();
     if (FColumns == 1) {
         OnDetailPrint(this, *Canvas, Area);
         Canvas->setClipRegion(Canvas->clipRegion().intersected(QRegion(Area)));
@@ -202,17 +205,25 @@ void TEasyReport::PrintDetails()
         const QRect Full = Area;
         int Column = 0;
         bool Stop = false;
+        Room = false;
         do {
             ++Column;
             SetColumnClip(Full, Column);
             PrintArea(ColumnHeaderPrint);
             PrintArea(ColumnFooterPrint);
             Area = Canvas->clipRegion().boundingRect();
+            Room = Room || !Area.isEmpty();
             Stop = OnDetailPrint(this, *Canvas, Area);
             Canvas->setClipRegion(Canvas->clipRegion().intersected(QRegion(Area)));
         } while (Column < FColumns && !Stop);
     }
-    if (IsLastPage(this))
+    const bool Done = IsLastPage(this);
+    // Every page after the first has the same bands and so the same room:
+    // when nothing fits on one of them, the job would never end.
+    if (!Room && !Done && !OnFirstPage)
+        throw EPrintError("Op de pagina is geen ruimte over voor de inhoud van de afdruk; "
+                          "het afdrukken is afgebroken.");
+    if (Done)
         PrintArea(SumaryPrint);
 }
 

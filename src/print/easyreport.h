@@ -100,6 +100,7 @@ private:
     TDeviceCaps Caps;
     QPagedPaintDevice* Device = nullptr;
     QPainter* Canvas = nullptr;
+    bool OnFirstPage = true;
 
     [[nodiscard]] static TDeviceCaps CapsOf(QPagedPaintDevice& Device);
     [[nodiscard]] int ToDeviceX(float Length) const;

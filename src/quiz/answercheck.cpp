@@ -9,10 +9,17 @@
 
 namespace {
 
+// Two codes match when they are equal and say something: a text without
+// consonants has an empty code and must not match every other such text.
+[[nodiscard]] bool SameCode(const std::string& Left, const std::string& Right)
+{
+    return !Left.empty() && Left == Right;
+}
+
 [[nodiscard]] bool SoundsAlike(const std::string& Typed, const std::string& Expected)
 {
-    return DutchSoundex(Typed) == DutchSoundex(Expected)
-        || SoundexCode(Typed, 1) == SoundexCode(Expected, 1);
+    return SameCode(DutchSoundex(Typed), DutchSoundex(Expected))
+        || SameCode(SoundexCode(Typed, 1), SoundexCode(Expected, 1));
 }
 
 } // namespace
@@ -35,8 +42,10 @@ int TQuestionlist::CheckAnswer(const std::string& Typed)
                 }
             }
         }
-        // A digit rules the tolerance out: numbers must be typed exactly.
-        if (Result == arWrong && Tolerant && NoDigits(Typed) && SoundsAlike(Typed, Expected))
+        // A digit on either side rules the tolerance out: numbers must be
+        // typed exactly.
+        if (Result == arWrong && Tolerant && NoDigits(Typed) && NoDigits(Expected)
+            && SoundsAlike(Typed, Expected))
             Result = arMisspelled;
     } catch (const std::exception&) {
         Result = arWrong;

@@ -14,7 +14,7 @@ void TQuestionlist::StartSession()
         Entry.QuestionAdmin.Asked = false;
     Random.Randomize();
     if (Sequential)
-        Current = -1;
+        ForgetCurrent();
 }
 
 int TQuestionlist::CountUnasked() const
@@ -28,7 +28,7 @@ int TQuestionlist::CountUnasked() const
 void TQuestionlist::EndRoundEarly(std::string& Question)
 {
     Rest = 0;
-    Current = -1;
+    ForgetCurrent();
     ++Sessions;
     Question.clear();
 }
@@ -138,7 +138,7 @@ void TQuestionlist::SetSequential(bool Value)
 {
     Sequential = Value;
     if (Value)
-        Current = -1;
+        ForgetCurrent();
 }
 
 void TQuestionlist::SetRepeatErrors(bool Value)

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "editor/codepage.h"
+#include "table/ioerrortext.h"
 #include "table/safefilewriter.h"
 #include "table/tablefile.h"
 #include "table/tablereader.h"
@@ -47,7 +48,7 @@ void TQuestionlist::Clear()
 {
     ListName.clear();
     Rest = 0;
-    Current = -1;
+    ForgetCurrent();
     Changed = false;
     Entries.clear();
     DropPhoneticIndex();
@@ -203,7 +204,7 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
     if (OpenError == ENOENT || OpenError == ENOTDIR)
         throw EListReadError("Bestand " + FileName + " bestaat niet");
     if (OpenError != 0)
-        throw EListReadError("Fout tijdens openen " + FileName + ": " + std::to_string(OpenError));
+        throw EListReadError("Fout tijdens openen " + FileName + ": " + IoErrorText(OpenError));
 
     const bool Dos = IsDosFile(FileName);
     DropPhoneticIndex();
@@ -230,7 +231,7 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
         }
     }
     if (Reader.Error() != 0)
-        throw EListReadError("Fout tijdens inlezen " + FileName + ": " + std::to_string(Reader.Error()));
+        throw EListReadError("Fout tijdens inlezen " + FileName + ": " + IoErrorText(Reader.Error()));
 }
 
 void TQuestionlist::ReserveFor(std::size_t MoreEntries)
@@ -276,7 +277,7 @@ void TQuestionlist::WriteToFile(const std::string& FileName, int MinWrong)
         WriteLine(Question, Answer);
     }
     if (int Error = File.Commit(); Error != 0)
-        throw EListWriteError("Fout tijdens schrijven " + FileName + ": " + std::to_string(Error));
+        throw EListWriteError("Fout tijdens schrijven " + FileName + ": " + IoErrorText(Error));
     // Only a write of the whole table brings it in line with a file.
     if (MinWrong <= 0)
         Changed = false;

@@ -189,6 +189,13 @@ private:
     std::shared_ptr<const TSimilarIndex> SimilarIndex;
     const TSimilarIndex& PhoneticIndex();
     void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
+    // No question is current any more; one that was to be asked again
+    // (after a hint or "don't know") goes with it.
+    void ForgetCurrent() noexcept
+    {
+        Current = -1;
+        RetypeCount = 0;
+    }
     // Quiz helpers.
     [[nodiscard]] int CountUnasked() const;
     void EndRoundEarly(std::string& Question);

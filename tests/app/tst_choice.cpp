@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -295,11 +296,18 @@ void TestChoice::TooFewAlternatives()
     TfrmMain& Main = *Fixture.Main;
     QVERIFY(Main.mnuMeerkeuzevragen->isEnabled());
     QString Message;
+    bool Plain = false; // one OK button, no icon
     TDialogScript Script;
-    Script.AcceptMessage(&Message);
+    Script.Then(QStringLiteral("QMessageBox"), [&Message, &Plain](QWidget* Widget) {
+        auto* Box = qobject_cast<QMessageBox*>(Widget);
+        Message = Box->text();
+        Plain = Box->icon() == QMessageBox::NoIcon && Box->buttons().size() == 1;
+        Box->accept();
+    });
     Main.mnuMeerkeuzevragen->trigger();
     QVERIFY2(Script.Finished(), qPrintable(Script.Report()));
     QCOMPARE(Message, QStringLiteral("Geen 4 antwoorden voor meerkeuze vragen"));
+    QVERIFY(Plain);
     QCOMPARE(Main.State, msIdle);
     QVERIFY(!Main.pnlMeerkeuze->isVisible());
     QCOMPARE(Main.lblPrompt1->text(), QStringLiteral("Kies memorantmethode: Training, Meerkeuze, of Invullen"));

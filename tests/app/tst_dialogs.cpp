@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <stdexcept>
+#include <sys/stat.h>
 
 #include "app/frmhelp.h"
 #include "app/frmmain.h"
@@ -184,8 +185,8 @@ private slots:
     void UnreadableCommandLineFileIsReported()
     {
         QTemporaryDir Dir;
-        const QString Folder = Dir.filePath(QStringLiteral("map.MT4"));
-        QVERIFY(QDir().mkdir(Folder)); // exists, but is no readable file
+        const QString Folder = Dir.filePath(QStringLiteral("pijp.MT4"));
+        QCOMPARE(::mkfifo(QFile::encodeName(Folder).constData(), 0600), 0); // exists, but is no table file
         const QString After = WriteTable(Dir, QStringLiteral("daarna.MT4"), 2);
         QString Shown;
         WhenModal([&](QWidget* Modal) {
@@ -196,7 +197,7 @@ private slots:
         });
         auto Window = StartMainWindow({Folder, After});
         QTRY_VERIFY(!Shown.isEmpty());
-        QVERIFY(Shown.contains(QStringLiteral("map.MT4")));
+        QVERIFY(Shown.contains(QStringLiteral("pijp.MT4")));
         QVERIFY(Shown.endsWith(u'.'));
         QCOMPARE(Window->QuestionList.Count(), 0); // the rest of the command line is not carried out
     }

@@ -10,9 +10,11 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <QToolButton>
 
 #include "app/tablemodel.h"
@@ -27,6 +29,7 @@ private slots:
     void searchIgnoresTheCaseOfAsciiLettersOnly();
     void searchMissLeavesTheEditorAlone();
     void searchSkipsTheCurrentEntry();
+    void searchFromPastTheEndBeginsAtTheFirstEntry();
     void searchCancelAndBlankDoNothing();
     void conversionOfAnAsciiTableChangesNothing();
     void conversionToWindowsAndBack();
@@ -84,6 +87,21 @@ void ClickOk(QWidget* Dialog)
 {
     auto* Buttons = Dialog->findChild<QDialogButtonBox*>();
     QTest::mouseClick(Buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// The sizes a font dialog's size list shows.
+QList<int> OfferedSizes(QWidget* Dialog)
+{
+    QList<int> Sizes;
+    for (const QListView* View : Dialog->findChildren<QListView*>()) {
+        for (int Row = 0; Row < View->model()->rowCount(); ++Row) {
+            bool IsSize = false;
+            const int Size = View->model()->index(Row, 0).data().toString().toInt(&IsSize);
+            if (IsSize && !View->isRowHidden(Row))
+                Sizes.append(Size);
+        }
+    }
+    return Sizes;
 }
 
 QString FirstLineOfSavedTable(TfrmMain& Form)
@@ -178,6 +196,19 @@ void TestEditorTools::searchSkipsTheCurrentEntry()
     QVERIFY(Search(*Two, QStringLiteral("a")).NotFound);
 }
 
+void TestEditorTools::searchFromPastTheEndBeginsAtTheFirstEntry()
+{
+    auto Form = MakeWindow(Fruit());
+    Form->mnuTabelbewerken->trigger();
+    // Ctrl+Del on the last entry leaves the position past the end.
+    Press(Qt::Key_PageDown, Qt::ControlModifier);
+    Press(Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(Counter(*Form), QStringLiteral("[6/5]"));
+    QVERIFY(!Search(*Form, QStringLiteral("p")).NotFound);
+    // The empty memos went into a new blank entry before the move.
+    QCOMPARE(Counter(*Form), QStringLiteral("[1/6]"));
+}
+
 void TestEditorTools::searchCancelAndBlankDoNothing()
 {
     auto Form = MakeWindow(Fruit());
@@ -270,13 +301,15 @@ void TestEditorTools::fontDialogWritingSystemAndSmallSizes()
 {
     auto Form = MakeWindow({{"huis", "house"}});
     Form->mnuTabelbewerken->trigger();
-    TDialogAnswer Choose("QFontDialog", [](QWidget* Dialog) {
+    QList<int> Offered;
+    TDialogAnswer Choose("QFontDialog", [&Offered](QWidget* Dialog) {
         // The user narrows the list to Greek fonts and types a tiny size.
         for (QComboBox* Combo : Dialog->findChildren<QComboBox*>()) {
             const int Greek = Combo->findText(QFontDatabase::writingSystemName(QFontDatabase::Greek));
             if (Greek >= 0)
                 Combo->setCurrentIndex(Greek);
         }
+        Offered = OfferedSizes(Dialog);
         QFont Small(QStringLiteral("DejaVu Sans"));
         Small.setPointSize(5);
         FontDialog(Dialog)->setCurrentFont(Small);
@@ -284,6 +317,9 @@ void TestEditorTools::fontDialogWritingSystemAndSmallSizes()
     });
     Form->btnAntwoordFont->click();
     QVERIFY(Choose.Answered());
+    // The size list offers 8 points and up only.
+    QVERIFY(!Offered.isEmpty());
+    QCOMPARE(*std::min_element(Offered.begin(), Offered.end()), 8);
     QCOMPARE(Form->QuestionList.AnswerFont.Charset, 161);
     QCOMPARE(Form->QuestionList.AnswerFont.Size, 8);
     QCOMPARE(Form->QuestionList.QuestionFont.Name, std::string("Arial"));

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -301,11 +302,32 @@ private slots:
         QCOMPARE(Window->State, msNoTable);
     }
 
+    void SkipsAFolderLikeAMissingFile()
+    {
+        const QString First = WriteTable(Dir, QStringLiteral("een.MT4"), 2);
+        const QString Second = WriteTable(Dir, QStringLiteral("twee.MT4"), 3);
+        auto Window = StartMainWindow({First, Dir.path(), Second});
+        QCOMPARE(Window->QuestionList.Count(), 5);
+        QCOMPARE(Window->State, msIdle);
+    }
+
     void ShowsTheSyntaxFirstThenGoesOn()
     {
         const QString Path = WriteTable(Dir, QStringLiteral("les.MT4"), 2);
         QString Shown;
-        CloseMessageBox(&Shown);
+        // A plain notice: one OK button and no icon.
+        bool Plain = false;
+        WhenModal([&Plain, &Shown](QWidget* Modal) {
+            auto* Box = qobject_cast<QMessageBox*>(Modal);
+            if (!Box) {
+                Modal->close();
+                return;
+            }
+            Plain = Box->icon() == QMessageBox::NoIcon && Box->buttons().size() == 1
+                    && Box->windowTitle() == QStringLiteral("Memorant Voor Windows");
+            Shown = Box->text();
+            QTest::mouseClick(Box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
         auto Window = StartMainWindow({QStringLiteral("-?"), QStringLiteral("-E"), Path});
         QCOMPARE(Shown, QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
                                        "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
@@ -313,6 +335,30 @@ private slots:
                                        "-P = afdrukken uitgeschakeld\n-? = commandosyntax tonen"));
         QVERIFY(Window->btnBewerken->isHidden());
         QCOMPARE(Window->QuestionList.Count(), 2);
+        QVERIFY(Plain);
+    }
+
+    void StatusPanelsGrowToFitTheirText()
+    {
+        auto Window = StartMainWindow();
+        const int DesignWidths[5] = {72, 72, 72, 72, 88};
+        for (int Panel = 0; Panel < 5; ++Panel)
+            QCOMPARE(Window->StatusPanels[Panel]->width(), DesignWidths[Panel]);
+        LoadEntries(*Window, 154229);
+        // Counters of a quiz on a table of 1542290 entries.
+        Window->QuestionList.Rest = 1542290;
+        Window->QuestionList.RightAnswers = 1542290;
+        Window->QuestionList.WrongAnswers = 1542290;
+        Window->UpdateCommandStates();
+        Window->StatusPanels[4]->setText(QStringLiteral("tijd: 123:45:67"));
+        for (int Panel = 0; Panel < 5; ++Panel) {
+            const QLabel* Label = Window->StatusPanels[Panel];
+            const int Needed = Label->fontMetrics().horizontalAdvance(Label->text());
+            QTRY_VERIFY2(Label->contentsRect().width() >= Needed, qPrintable(Label->text()));
+            QVERIFY(Label->width() >= DesignWidths[Panel]);
+        }
+        QCOMPARE(Window->StatusPanels[0]->text(), QStringLiteral("totaal: 154229"));
+        QCOMPARE(Window->StatusPanels[1]->text(), QStringLiteral("rest: 1542290"));
     }
 
     // ------------------------------------------------------------ layout
@@ -372,7 +418,13 @@ private slots:
         const auto All = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
         QTest::keyClick(Window.get(), Qt::Key_F12, All);
         QVERIFY(Window->lbxDebug->isVisible());
-        QCOMPARE(Window->lbxDebug->geometry(), Window->centralWidget()->rect());
+        // The whole client area, toolbar and status bar included.
+        const QRect Covered(Window->lbxDebug->mapTo(Window.get(), QPoint(0, 0)), Window->lbxDebug->size());
+        QCOMPARE(Covered, QRect(0, Window->menuBar()->height(), Window->width(),
+                                Window->height() - Window->menuBar()->height()));
+        QVERIFY(Covered.contains(Window->Toolbar->geometry()));
+        QVERIFY(Covered.contains(Window->StatusBar->geometry()));
+        QCOMPARE(QApplication::widgetAt(Window->Toolbar->mapToGlobal(QPoint(10, 10))), Window->lbxDebug->viewport());
         QCOMPARE(Window->lbxDebug->item(0)->text(), QStringLiteral("DEBUG INFO:"));
         QVERIFY(!Window->lbxDebug->findItems(QStringLiteral("Total: 2"), Qt::MatchExactly).isEmpty());
         QTest::keyClick(Window.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/fillinpanel.h"
 #include "app/frmmain.h"
@@ -92,6 +94,9 @@ private slots:
     void ShortcutsWhileTypingAnAnswer();
     void ToggleAfterTheLastAnswerStartsANewRound();
     void ToggleOutsideAQuizChangesNoState();
+    void OptionChangeRefreshesTheStatusBar();
+    void OptionsMenuShowsTicksNotPictures();
+    void ToolbarShowsDownAndDisabledButtonsPlainly();
 };
 
 void TestOptions::InitialTicksAndEnabling()
@@ -372,6 +377,81 @@ void TestOptions::ToggleOutsideAQuizChangesNoState()
     QCOMPARE(Main.lblPrompt1->text(), QStringLiteral("Kies memorantmethode: Training, Meerkeuze, of Invullen"));
     QVERIFY(Main.mnuOmgekeerd->isChecked());
     QCOMPARE(Main.QuestionList.RightAnswers + Main.QuestionList.WrongAnswers, 0);
+}
+
+// Repeating errors puts the wrong answers back into the round at once; the
+// status bar says so right away, not at the next key.
+void TestOptions::OptionChangeRefreshesTheStatusBar()
+{
+    TMainFixture Fixture;
+    Open(Fixture, 6);
+    TfrmMain& Main = *Fixture.Main;
+    Main.mnuInvulvragen->trigger();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("fout"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Main.QuestionList.WrongAnswers, 1);
+    QCOMPARE(Main.StatusPanels[1]->text(), QStringLiteral("rest: 5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(Main.mnuRepeteren->isChecked());
+    QCOMPARE(Main.QuestionList.Rest, 6);
+    QCOMPARE(Main.StatusPanels[1]->text(), QStringLiteral("rest: 6"));
+}
+
+// A ticked option shows a tick in its menu, an unticked one nothing: the
+// pictures of the toolbar buttons stay out of the menu.
+void TestOptions::OptionsMenuShowsTicksNotPictures()
+{
+    TMainFixture Fixture;
+    Open(Fixture, 6);
+    TfrmMain& Main = *Fixture.Main;
+    Main.mnuOmgekeerd->trigger();
+    QCOMPARE(Ticks(Main), QStringLiteral("100000"));
+    QMenu* Menu = Main.mnuOpties;
+    Menu->popup(Main.mapToGlobal(QPoint(20, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(Menu));
+    Menu->setActiveAction(nullptr);
+    const QImage Image = Menu->grab().toImage();
+    Menu->close();
+    // The square at the left of an item, where a tick goes.
+    const auto TickPlace = [&](const QAction* Item) {
+        const QRect Row = Menu->actionGeometry(const_cast<QAction*>(Item));
+        return Image.copy(Row.left() + 1, Row.top() + 1, Row.height() - 2, Row.height() - 2);
+    };
+    const QImage Blank = TickPlace(Main.mnuIntelliMC); // unticked, and no picture of its own
+    QVERIFY(!Blank.isNull());
+    QCOMPARE(Blank.pixel(Blank.width() / 2, Blank.height() / 2), Blank.pixel(1, 1));
+    for (const QAction* Unticked : {Main.mnuRepeteren, Main.mnuTolerant, Main.mnuSteekproef, Main.mnuSequential})
+        QVERIFY2(TickPlace(Unticked) == Blank, qPrintable(Unticked->objectName()));
+    QVERIFY(TickPlace(Main.mnuOmgekeerd) != Blank);
+}
+
+// The mean grey value (0 black .. 255 white) of how Button looks now.
+double Brightness(QWidget* Button)
+{
+    const QImage Image = Button->grab().toImage();
+    double Sum = 0;
+    for (int Y = 0; Y < Image.height(); ++Y)
+        for (int X = 0; X < Image.width(); ++X)
+            Sum += qGray(Image.pixel(X, Y));
+    return Sum / std::max(1, Image.width() * Image.height());
+}
+
+void TestOptions::ToolbarShowsDownAndDisabledButtonsPlainly()
+{
+    TMainFixture Fixture;
+    Open(Fixture, 3); // too few entries for multiple choice
+    TfrmMain& Main = *Fixture.Main;
+    const double Up = Brightness(Main.btnRepeteren);
+    Main.mnuRepeteren->trigger();
+    QVERIFY(Main.btnRepeteren->isChecked());
+    const double Down = Brightness(Main.btnRepeteren);
+    QVERIFY2(Up - Down > 30, qPrintable(QStringLiteral("up %1, down %2").arg(Up).arg(Down)));
+
+    QVERIFY(!Main.btnMeerkeuze->isEnabled());
+    QVERIFY(Main.btnInvullen->isEnabled());
+    const double Enabled = Brightness(Main.btnInvullen);
+    const double Disabled = Brightness(Main.btnMeerkeuze);
+    QVERIFY2(Enabled - Disabled > 60, qPrintable(QStringLiteral("enabled %1, disabled %2").arg(Enabled).arg(Disabled)));
 }
 
 QTEST_MAIN(TestOptions)

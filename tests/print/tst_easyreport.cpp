@@ -34,8 +34,10 @@ public:
     bool newPage() override
     {
         Log.append("page");
-        return QPdfWriter::newPage();
+        // A report that never ends fails here instead of hanging the test.
+        return Log.count(QStringLiteral("page")) <= MaxPages && QPdfWriter::newPage();
     }
+    static constexpr int MaxPages = 50;
     QStringList& Log;
 };
 
@@ -134,6 +136,9 @@ private slots:
     void PrintableRectangleIsTakenAnewForAnotherPage();
     void DeviceThatCannotStartRaisesPrintError();
     void HandlerExceptionEndsTheJob();
+    void PageWithoutRoomForDetailsEndsTheJob_data();
+    void PageWithoutRoomForDetailsEndsTheJob();
+    void TitleFillingTheFirstPageLeavesRoomOnTheNext();
 };
 
 void TestEasyReport::MarginsAreMeasuredFromThePaperEdges()
@@ -443,6 +448,46 @@ void TestEasyReport::HandlerExceptionEndsTheJob()
     QPainter Painter;
     QVERIFY(Painter.begin(&Writer));
     Painter.end();
+}
+
+void TestEasyReport::PageWithoutRoomForDetailsEndsTheJob_data()
+{
+    QTest::addColumn<int>("Header");
+    QTest::addColumn<int>("Footer");
+    QTest::addColumn<int>("Columns");
+    QTest::newRow("header fills the page") << 2340 << 0 << 1;
+    QTest::newRow("header and footer fill it") << 1200 << 1200 << 1;
+    QTest::newRow("header taller than the page") << 5000 << 0 << 1;
+    QTest::newRow("in columns") << 2340 << 0 << 3;
+}
+
+void TestEasyReport::PageWithoutRoomForDetailsEndsTheJob()
+{
+    QFETCH(int, Header);
+    QFETCH(int, Footer);
+    QFETCH(int, Columns);
+    TReportFixture Fixture;
+    Fixture.Report.SetColumns(Columns);
+    Fixture.Report.PageHeaderPrint = Fixture.MakeArea("header", Header);
+    Fixture.Report.PageFooterPrint = Fixture.MakeArea("footer", Footer, eaaBottom);
+    QString Message;
+    try {
+        Fixture.Print(100);
+    } catch (const EPrintError& Error) {
+        Message = QString::fromUtf8(Error.what());
+    }
+    QCOMPARE(Message, QStringLiteral("Op de pagina is geen ruimte over voor de inhoud van de afdruk; "
+                                     "het afdrukken is afgebroken."));
+    // The first page printed rows; the second had no room and ended the job.
+    QCOMPARE(Fixture.Log.count(QStringLiteral("page")), 1);
+}
+
+void TestEasyReport::TitleFillingTheFirstPageLeavesRoomOnTheNext()
+{
+    TReportFixture Fixture;
+    Fixture.Report.TitlePrint = Fixture.MakeArea("title", 2340);
+    Fixture.Print(3);
+    QCOMPARE(Fixture.Events(), QStringLiteral("before | title | details  | page | details 0,1,2 | after"));
 }
 
 QTEST_MAIN(TestEasyReport)

@@ -23,6 +23,12 @@ TEST(CheckAnswer, JudgesExactlyOrBySound)
         {"10 euro", "10 eur", arWrong, arWrong},     // a digit rules tolerance out
         {"hond", "kat", arWrong, arWrong},
         {"caf\xE9", "cafe", arWrong, arMisspelled},  // accents count in the exact test
+        {"1815", "?", arWrong, arWrong},             // no sound to compare, a number expected
+        {"1815", "a", arWrong, arWrong},
+        {"ei", "au", arWrong, arWrong},              // no consonants: empty codes never match
+        {"ei", "ui", arWrong, arWrong},
+        {"ei", "Ei", arWrong, arMisspelled},         // the first letter still counts
+        {"12 appels", "twaalf appels", arWrong, arWrong},
     };
     for (const bool Tolerant : {false, true}) {
         for (const TJudgeCase& Case : Cases) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "quiztables.h"
@@ -158,23 +159,48 @@ TEST(QuizOrder, RoundEndsWhenNoUnaskedEntryIsLeft)
     EXPECT_EQ(Empty.Rest, 0);
 }
 
-// A question pending again from a broken-off round meets a new round in
-// table order: there is no current entry, and its verdict counts nothing.
+// A question to be asked again (after a hint or "don't know") belongs to the
+// current entry: when there is no current entry any more (table order
+// switched on, a new round in table order, the table cleared), the next
+// question is a real one, never a blank one.
+TEST(QuizOrder, NoBlankQuestionAfterTheCurrentEntryIsForgotten)
+{
+    const std::function<void(TQuestionlist&)> Forget[] = {
+        [](TQuestionlist& Table) { Table.SetSequential(true); },
+        [](TQuestionlist& Table) {
+            Table.Sequential = true;
+            StartSeeded(Table);
+        },
+        [](TQuestionlist& Table) {
+            Table.Clear();
+            FillNumbered(Table, 4);
+            StartSeeded(Table);
+        },
+    };
+    for (std::size_t Way = 0; Way < std::size(Forget); ++Way) {
+        TQuestionlist Table;
+        FillNumbered(Table, 4);
+        StartSeeded(Table);
+        Next(Table);
+        Table.AskAgain();
+        Table.RegisterResult(arWrong); // the hint's verdict
+        Forget[Way](Table);
+        EXPECT_EQ(Table.Current, -1) << "way " << Way;
+        for (int Question = 0; Question < 3; ++Question)
+            EXPECT_NE(Next(Table), "") << "way " << Way << ", question " << Question;
+    }
+}
+
+// A verdict without a current entry counts nothing.
 TEST(QuizOrder, VerdictWithoutCurrentEntryCountsNothing)
 {
     TQuestionlist Table;
     FillNumbered(Table, 4);
     StartSeeded(Table);
-    Next(Table);
-    Table.AskAgain();
-    Table.SetSequential(true);
-    StartSeeded(Table);
-    EXPECT_EQ(Next(Table), "");
     Table.RegisterResult(arWrong);
     Table.RegisterResult(arRight);
     EXPECT_EQ(Table.WrongAnswers + Table.RightAnswers, 0);
     EXPECT_EQ(Table.Rest, 4);
-    EXPECT_EQ(Next(Table), "vraag0");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // unwritable places are devices, /sys, missing folders and a file size limit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
@@ -11,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "table/ioerrortext.h"
 #include "table/questionlist.h"
 #include "table/safefilewriter.h"
 #include "tabletestfiles.h"
@@ -92,14 +94,35 @@ TEST(TableFileErrors, EmptyFileIsAnEmptyTable)
     EXPECT_EQ(Table.ListName, Folder.File("leeg.MT4"));
 }
 
+TEST(TableFileErrors, CommonErrorNumbersComeWithTheirReason)
+{
+    const struct {
+        int Error;
+        const char* Text;
+    } Cases[] = {
+        {ENOENT, "niet gevonden"},
+        {EACCES, "geen toegang"},
+        {EPERM, "geen toegang"},
+        {ENOSPC, "schijf vol"},
+        {EROFS, "alleen-lezen bestandssysteem"},
+        {EISDIR, "is een map"},
+        {ENAMETOOLONG, "naam te lang"},
+        {EDQUOT, "schijfquotum overschreden"},
+        {EIO, "invoer-/uitvoerfout"},
+    };
+    for (const auto& Case : Cases)
+        EXPECT_EQ(IoErrorText(Case.Error), std::to_string(Case.Error) + " (" + Case.Text + ")");
+    EXPECT_EQ(IoErrorText(EPIPE), std::to_string(EPIPE)); // no reason known: the number alone
+}
+
 TEST(TableFileErrors, WhatCannotBeOpenedForReading)
 {
     TScratchFolder Folder;
     TQuestionlist Table;
-    EXPECT_EQ(ReadError(Table, Folder.Path.string()), "Fout tijdens openen " + Folder.Path.string() + ": 21");
+    EXPECT_EQ(ReadError(Table, Folder.Path.string()), "Fout tijdens openen " + Folder.Path.string() + ": 21 (is een map)");
 
     const std::string LongName = Folder.File(std::string(300, 'x') + ".MT4");
-    EXPECT_EQ(ReadError(Table, LongName), "Fout tijdens openen " + LongName + ": 36");
+    EXPECT_EQ(ReadError(Table, LongName), "Fout tijdens openen " + LongName + ": 36 (naam te lang)");
 
     // Devices and pipes are refused at once instead of hanging or never ending.
     const std::string Pipe = Folder.File("pijp.MT4");
@@ -116,7 +139,7 @@ TEST(TableFileErrors, ReadErrorKeepsTheEntriesReadBefore)
     TQuestionlist Table;
     Table.LoadFromFile(Folder.File("a.MT4"));
     // Reading this process's memory from address 0 fails with an I/O error.
-    EXPECT_EQ(ReadError(Table, "/proc/self/mem"), "Fout tijdens inlezen /proc/self/mem: 5");
+    EXPECT_EQ(ReadError(Table, "/proc/self/mem"), "Fout tijdens inlezen /proc/self/mem: 5 (invoer-/uitvoerfout)");
     EXPECT_EQ(Table.Count(), 1);
 }
 
@@ -125,15 +148,16 @@ TEST(TableFileErrors, WhatCannotBeWritten)
     TScratchFolder Folder;
     TQuestionlist Table = SmallTable();
 
-    EXPECT_EQ(WriteError(Table, Folder.File("geen/map.MT4")), "Fout tijdens schrijven " + Folder.File("geen/map.MT4") + ": 2");
-    EXPECT_EQ(WriteError(Table, Folder.Path.string()), "Fout tijdens schrijven " + Folder.Path.string() + ": 21");
+    EXPECT_EQ(WriteError(Table, Folder.File("geen/map.MT4")), "Fout tijdens schrijven " + Folder.File("geen/map.MT4") + ": 2 (niet gevonden)");
+    EXPECT_EQ(WriteError(Table, Folder.Path.string()), "Fout tijdens schrijven " + Folder.Path.string() + ": 21 (is een map)");
     EXPECT_TRUE(std::filesystem::is_directory(Folder.Path));
     EXPECT_TRUE(Folder.Names().empty());
 
     // Not even root may create files here.
     std::string Message = WriteError(Table, "/sys/tabel.MT4");
     EXPECT_EQ(Message.rfind("Fout tijdens schrijven /sys/tabel.MT4: ", 0), 0u) << Message;
-    EXPECT_GT(std::atoi(Message.substr(Message.rfind(' ') + 1).c_str()), 0) << Message;
+    const std::string Prefix = "Fout tijdens schrijven /sys/tabel.MT4: ";
+    EXPECT_GT(std::atoi(Message.substr(std::min(Prefix.size(), Message.size())).c_str()), 0) << Message;
     EXPECT_FALSE(std::filesystem::exists(TSafeFileWriter::TempName("/sys/tabel.MT4")));
 
     const std::string Pipe = Folder.File("pijp.MT4");
@@ -145,7 +169,7 @@ TEST(TableFileErrors, WhatCannotBeWritten)
 TEST(TableFileErrors, FullDeviceIsWrittenInPlaceAndLeftAlone)
 {
     TQuestionlist Table = SmallTable();
-    EXPECT_EQ(WriteError(Table, "/dev/full"), "Fout tijdens schrijven /dev/full: 28");
+    EXPECT_EQ(WriteError(Table, "/dev/full"), "Fout tijdens schrijven /dev/full: 28 (schijf vol)");
     EXPECT_TRUE(Table.Changed);
     struct stat Info {};
     ASSERT_EQ(::stat("/dev/full", &Info), 0);
@@ -236,7 +260,7 @@ TEST(TableFileErrors, ReadOnlyFileIsNotReplaced)
         if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
         TQuestionlist Table = SmallTable();
-        bool Refused = WriteError(Table, Name) == "Fout tijdens schrijven " + Name + ": 13";
+        bool Refused = WriteError(Table, Name) == "Fout tijdens schrijven " + Name + ": 13 (geen toegang)";
         ::_exit(Refused ? 0 : 1);
     }
     int Status = 0;
