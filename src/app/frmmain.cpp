@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +22,7 @@
 
 #include "app/accentkeys.h"
 #include "app/choicepanel.h"
+#include "app/commandguard.h"
 #include "app/editpanel.h"
 #include "app/fillinpanel.h"
 #include "app/frmhelp.h"
@@ -148,17 +148,17 @@ void TfrmMain::createActions()
     mnuSteekproef->setIconText(QStringLiteral("20"));
     mnuSequential->setIconText(QStringLiteral("1|2|3"));
 
-    connect(mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
-    connect(mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::mnuTabelbewerkenClick);
-    connect(mnuTraining, &QAction::triggered, this, &TfrmMain::mnuTrainingClick);
-    connect(mnuMeerkeuzevragen, &QAction::triggered, this, &TfrmMain::mnuMeerkeuzevragenClick);
-    connect(mnuInvulvragen, &QAction::triggered, this, &TfrmMain::mnuInvulvragenClick);
-    connect(mnuAfdrukken, &QAction::triggered, this, &TfrmMain::mnuAfdrukkenClick);
-    connect(mnuKnoppenbalk, &QAction::triggered, this, &TfrmMain::mnuKnoppenbalkClick);
-    connect(mnuStatusbalk, &QAction::triggered, this, &TfrmMain::mnuStatusbalkClick);
-    connect(mnuHelpballonnetjes, &QAction::triggered, this, &TfrmMain::mnuHelpballonnetjesClick);
-    connect(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
-    connect(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
+    ConnectCommand(mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
+    ConnectCommand(mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::mnuTabelbewerkenClick);
+    ConnectCommand(mnuTraining, &QAction::triggered, this, &TfrmMain::mnuTrainingClick);
+    ConnectCommand(mnuMeerkeuzevragen, &QAction::triggered, this, &TfrmMain::mnuMeerkeuzevragenClick);
+    ConnectCommand(mnuInvulvragen, &QAction::triggered, this, &TfrmMain::mnuInvulvragenClick);
+    ConnectCommand(mnuAfdrukken, &QAction::triggered, this, &TfrmMain::mnuAfdrukkenClick);
+    ConnectCommand(mnuKnoppenbalk, &QAction::triggered, this, &TfrmMain::mnuKnoppenbalkClick);
+    ConnectCommand(mnuStatusbalk, &QAction::triggered, this, &TfrmMain::mnuStatusbalkClick);
+    ConnectCommand(mnuHelpballonnetjes, &QAction::triggered, this, &TfrmMain::mnuHelpballonnetjesClick);
+    ConnectCommand(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
+    ConnectCommand(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
 }
 
 void TfrmMain::createMenus()
@@ -368,8 +368,8 @@ void TfrmMain::createQuestionPanel(QWidget* Parent)
     Small(btnAntwoordToClipboard, "btnAntwoordToClipboard", 71,
           QStringLiteral("[F3] Kopieer antwoord naar klembord voor Text-to-speech software"),
           Style->standardIcon(QStyle::SP_FileDialogContentsView));
-    connect(btnVraagToClipboard, &QToolButton::clicked, this, &TfrmMain::btnVraagToClipboardClick);
-    connect(btnAntwoordToClipboard, &QToolButton::clicked, this, &TfrmMain::btnAntwoordToClipboardClick);
+    ConnectCommand(btnVraagToClipboard, &QToolButton::clicked, this, &TfrmMain::btnVraagToClipboardClick);
+    ConnectCommand(btnAntwoordToClipboard, &QToolButton::clicked, this, &TfrmMain::btnAntwoordToClipboardClick);
 }
 
 void TfrmMain::createTitlePanel(QWidget* Parent)
@@ -449,7 +449,7 @@ void TfrmMain::showEvent(QShowEvent* Event)
 {
     QMainWindow::showEvent(Event);
     if (FirstActivation)
-        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+        QTimer::singleShot(0, this, [this] { RunCommand([this] { FormActivate(); }); });
 }
 
 void TfrmMain::FormActivate()
@@ -536,7 +536,7 @@ void TfrmMain::ShowStatusCounters()
 void TfrmMain::EnableCommands()
 {
     const int Count = QuestionList.Count();
-    mnuOpslaan->setEnabled(QuestionList.Changed);
+    mnuOpslaan->setEnabled(QuestionList.Changed || pnlEdit->HasUnstoredText());
     mnuOpslaanAls->setEnabled(Count > 0);
     mnuFoutenOpslaan->setEnabled(QuestionList.MaxErrorStat() > 0);
     mnuAfdrukken->setEnabled(Count > 0);
@@ -739,7 +739,8 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
     LastPreviewedReceiver = Watched;
     if (PassingUp)
         return false;
-    if (FormKeyDown(Event)) {
+    bool Consumed = false;
+    if (!RunCommand([&] { Consumed = FormKeyDown(Event); }) || Consumed) {
         Event->accept();
         return true;
     }
@@ -759,7 +760,8 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
     if (Key == 0)
         return false;
     const char Typed = Key;
-    FormKeyPress(Key);
+    if (!RunCommand([&] { FormKeyPress(Key); }))
+        Key = 0;
     if (Key == 0) {
         Event->accept();
         return true;
@@ -786,9 +788,10 @@ bool TfrmMain::FormKeyDown(QKeyEvent* Event)
         ToggleDebugList();
         return true;
     }
-    if (Event->key() == Qt::Key_F2 && Held == Qt::NoModifier)
+    // Shift, Ctrl or Alt held with F2 or F3 makes no difference.
+    if (Event->key() == Qt::Key_F2)
         btnVraagToClipboardClick();
-    else if (Event->key() == Qt::Key_F3 && Held == Qt::NoModifier)
+    else if (Event->key() == Qt::Key_F3)
         btnAntwoordToClipboardClick();
     if (State == msEdit)
         return pnlEdit->EditKeyDown(Event);
@@ -849,9 +852,9 @@ void TfrmMain::RefreshDebugList()
         lbxDebug->addItem(WinToQt(Line));
 }
 
-void TfrmMain::btnVraagToClipboardClick() { QGuiApplication::clipboard()->setText(memVraag->toPlainText()); }
+void TfrmMain::btnVraagToClipboardClick() { memVraag->CopyAllToClipboard(); }
 
-void TfrmMain::btnAntwoordToClipboardClick() { QGuiApplication::clipboard()->setText(memAntwoord->toPlainText()); }
+void TfrmMain::btnAntwoordToClipboardClick() { memAntwoord->CopyAllToClipboard(); }
 
 // ---------------------------------------------------------------- quiz
 
@@ -987,7 +990,8 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     // Ignored until the questions are done: a save that fails there raises
     // its error and leaves the window open.
     Event->ignore();
-    if (!Files->CanClose())
+    bool MayClose = false;
+    if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
         return;
     WindowSettings->SaveSettings();
     Event->accept();

@@ -20,12 +20,17 @@ inline constexpr const char* ProgramTitle = "Memorant Voor Windows";
 // error icon and one OK button.
 void ShowGeneralError(const QString& Message);
 
+// Shows the exception being handled by the general error display; called
+// from a catch block. Never throws.
+void ShowCurrentException() noexcept;
+
 class TMemorantApplication : public QApplication {
     Q_OBJECT
 public:
     TMemorantApplication(int& Argc, char** Argv);
 
-    // Delivers every event; an exception that a handler lets through is shown
-    // by the general error display and ends only the command that raised it.
+    // Delivers every event. Commands show their own failures where they
+    // start; an exception that still gets this far is shown by the general
+    // error display, as the last net.
     bool notify(QObject* Receiver, QEvent* Event) override;
 };

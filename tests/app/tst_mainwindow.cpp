@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -384,12 +385,35 @@ private slots:
     void F2AndF3CopyQuestionAndAnswer()
     {
         auto Window = StartMainWindow();
+        QClipboard* Clipboard = QGuiApplication::clipboard();
         Window->memVraag->SetText(QStringLiteral("de kat"));
         Window->memAntwoord->SetText(QStringLiteral("the cat"));
         QTest::keyClick(Window.get(), Qt::Key_F2);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("de kat"));
+        QCOMPARE(Clipboard->text(), QStringLiteral("de kat"));
         QTest::keyClick(Window.get(), Qt::Key_F3);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the cat"));
+        QCOMPARE(Clipboard->text(), QStringLiteral("the cat"));
+
+        // Whatever was selected, the whole text is copied and nothing stays
+        // selected; Shift, Ctrl or Alt held make no difference.
+        for (const Qt::KeyboardModifiers Held : {Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                                 Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                 Qt::KeyboardModifiers(Qt::AltModifier)}) {
+            Clipboard->setText(QStringLiteral("oud"));
+            QTextCursor Cursor = Window->memVraag->textCursor();
+            Cursor.setPosition(1);
+            Cursor.setPosition(4, QTextCursor::KeepAnchor);
+            Window->memVraag->setTextCursor(Cursor);
+            QTest::keyClick(Window.get(), Qt::Key_F2, Held);
+            QCOMPARE(Clipboard->text(), QStringLiteral("de kat"));
+            QVERIFY(!Window->memVraag->textCursor().hasSelection());
+            QTest::keyClick(Window.get(), Qt::Key_F3, Held);
+            QCOMPARE(Clipboard->text(), QStringLiteral("the cat"));
+        }
+
+        // Nothing to copy: the clipboard keeps what it had.
+        Window->memAntwoord->SetText(QString());
+        QTest::keyClick(Window.get(), Qt::Key_F3);
+        QCOMPARE(Clipboard->text(), QStringLiteral("the cat"));
     }
 
     void IdleStateIgnoresKeys()

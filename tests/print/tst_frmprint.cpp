@@ -5,14 +5,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
 #include "app/frmmain.h"
 #include "app/mainwindowfixture.h"
+#include "files/frmjanee.h"
 #include "print/easyreport.h"
 #include "print/frmprint.h"
 #include "print/pdftext.h"
@@ -115,6 +118,7 @@ private slots:
     void WithoutPrinterThePrintoutGoesBesideTheTable();
     void WithoutPrinterAnUnnamedTableGoesHome();
     void WithoutPrinterAnUnwritablePdfIsReported();
+    void WithoutPrinterAnExistingFileIsReplacedOnlyAfterJa();
     void CtrlPInTheMainWindowPrintsTheLoadedTable();
     void CtrlPDoesNothingWhenPrintingIsSwitchedOff();
 };
@@ -363,6 +367,49 @@ void TestFrmPrint::WithoutPrinterAnUnwritablePdfIsReported()
     }
     QVERIFY(!QFile::exists(Fixture.Dir.filePath("weg/les.pdf")));
     QVERIFY(QFileInfo(Fixture.Dir.filePath("map.pdf")).isDir());
+}
+
+void TestFrmPrint::WithoutPrinterAnExistingFileIsReplacedOnlyAfterJa()
+{
+    if (TfrmPrint::HasDefaultPrinter())
+        QSKIP("a printer is installed; this checks the PDF written without one");
+    TPrintFixture Fixture(2);
+    const QString Own = Fixture.Form.PdfFileName();
+    QFile File(Own);
+    QVERIFY(File.open(QIODevice::WriteOnly));
+    File.write("eigen werk");
+    File.close();
+
+    // Answers the overwrite question, then expects Box (when given).
+    auto Answer = [](bool Yes, QString& Asked, TBoxAnswer* Box) {
+        WhenModal([Yes, &Asked, Box](QWidget* Modal) {
+            auto* Dialog = qobject_cast<TfrmJaNee*>(Modal);
+            if (!Dialog) {
+                Modal->close();
+                return;
+            }
+            Asked = Dialog->lblVraag->text();
+            if (Box)
+                Box->Expect();
+            QTest::mouseClick(Yes ? Dialog->btnJa : Dialog->btnNee, Qt::LeftButton);
+        });
+    };
+    QString Asked;
+    Answer(false, Asked, nullptr);
+    Fixture.Form.Print();
+    QCOMPARE(Asked, QStringLiteral("Bestand bestaat al, overschrijven?"));
+    QVERIFY(File.open(QIODevice::ReadOnly));
+    QCOMPARE(File.readAll(), QByteArray("eigen werk"));
+    File.close();
+
+    Asked.clear();
+    TBoxAnswer Box;
+    Answer(true, Asked, &Box);
+    Fixture.Form.Print();
+    QCOMPARE(Asked, QStringLiteral("Bestand bestaat al, overschrijven?"));
+    QCOMPARE(Box.Boxes, 1);
+    QCOMPARE(Box.Icon, QMessageBox::Information);
+    QCOMPARE(TPdfText(Own).PageCount(), 1);
 }
 
 void TestFrmPrint::CtrlPInTheMainWindowPrintsTheLoadedTable()
