@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -23,6 +23,7 @@
 #include "app/accentkeys.h"
 #include "app/choicepanel.h"
 #include "app/commandguard.h"
+#include "app/debuglistmodel.h"
 #include "app/editpanel.h"
 #include "app/fillinpanel.h"
 #include "app/frmhelp.h"
@@ -437,9 +438,13 @@ void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
     };
     lblPrompt1 = Prompt("lblPrompt1");
     lblPrompt2 = Prompt("lblPrompt2");
-    lbxDebug = new QListWidget(Parent);
+    lbxDebug = new QListView(Parent);
     lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
     lbxDebug->setFocusPolicy(Qt::NoFocus);
+    lbxDebug->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lbxDebug->setUniformItemSizes(true); // one line each: no need to measure a million of them
+    DebugLines = new TDebugListModel(QuestionList, lbxDebug);
+    lbxDebug->setModel(DebugLines);
     lbxDebug->hide();
 }
 
@@ -845,11 +850,7 @@ void TfrmMain::ToggleDebugList()
 
 void TfrmMain::RefreshDebugList()
 {
-    std::vector<std::string> Lines;
-    QuestionList.ShowDebugInfo(Lines, State == msChoiceQuestion || State == msChoiceAnswered ? 1 : 0);
-    lbxDebug->clear();
-    for (const std::string& Line : Lines)
-        lbxDebug->addItem(WinToQt(Line));
+    DebugLines->Refresh(State == msChoiceQuestion || State == msChoiceAnswered ? 1 : 0);
 }
 
 void TfrmMain::btnVraagToClipboardClick() { memVraag->CopyAllToClipboard(); }

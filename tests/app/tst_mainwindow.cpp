@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -374,8 +374,11 @@ private slots:
         QTest::keyClick(Window.get(), Qt::Key_F12, All);
         QVERIFY(Window->lbxDebug->isVisible());
         QCOMPARE(Window->lbxDebug->geometry(), Window->centralWidget()->rect());
-        QCOMPARE(Window->lbxDebug->item(0)->text(), QStringLiteral("DEBUG INFO:"));
-        QVERIFY(!Window->lbxDebug->findItems(QStringLiteral("Total: 2"), Qt::MatchExactly).isEmpty());
+        const QAbstractItemModel* Lines = Window->lbxDebug->model();
+        QCOMPARE(Lines->index(0, 0).data().toString(), QStringLiteral("DEBUG INFO:"));
+        QVERIFY(!Lines->match(Lines->index(0, 0), Qt::DisplayRole, QStringLiteral("Total: 2"), 1, Qt::MatchExactly)
+                     .isEmpty());
+        QCOMPARE(Lines->index(Lines->rowCount() - 1, 0).data().toString(), QStringLiteral("[1] 'vraag2' = 'antwoord2' "));
         QTest::keyClick(Window.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Window->lbxDebug->isVisible());
         QTest::keyClick(Window.get(), Qt::Key_F12, All);

@@ -514,7 +514,8 @@ void TestFileCommands::completionListGoesWithTheOpenDialog()
         Edit->setFocus();
         // The list shows once the folder is read and a further key is typed.
         QTest::keyClicks(Edit, "en");
-        QTest::qWaitFor([Edit] { return Edit->completer() && Edit->completer()->completionCount() == 2; });
+        if (!QTest::qWaitFor([Edit] { return Edit->completer() && Edit->completer()->completionCount() == 2; }))
+            qWarning("the folder was not read");
         QTest::keyClick(Edit, Qt::Key_G);
         if (QTest::qWaitFor([Edit] { return Edit->completer()->popup()->isVisible(); }))
             List = Edit->completer()->popup();

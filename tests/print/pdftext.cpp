@@ -20,6 +20,21 @@ bool RunPdfToText(const QStringList& Arguments, QByteArray& Output, QString& Err
     return true;
 }
 
+// The text as it was printed: the PDF shows "fi", "fl" and the like with
+// one ligature glyph, which pdftotext hands back as one character.
+QString WithoutLigatures(const QString& Text)
+{
+    QString Plain;
+    Plain.reserve(Text.size());
+    for (const QChar Ch : Text) {
+        if (Ch.unicode() >= 0xFB00 && Ch.unicode() <= 0xFB06)
+            Plain += QString(Ch).normalized(QString::NormalizationForm_KC);
+        else
+            Plain += Ch;
+    }
+    return Plain;
+}
+
 } // namespace
 
 TPdfText::TPdfText(const QString& FileName)
@@ -32,7 +47,7 @@ bool TPdfText::ReadLayout(const QString& FileName)
     QByteArray Output;
     if (!RunPdfToText({"-layout", "-enc", "UTF-8", FileName, "-"}, Output, FError))
         return false;
-    LayoutPages = QString::fromUtf8(Output).split('\f');
+    LayoutPages = WithoutLigatures(QString::fromUtf8(Output)).split('\f');
     if (!LayoutPages.isEmpty() && LayoutPages.last().trimmed().isEmpty())
         LayoutPages.removeLast();
     return true;
@@ -56,7 +71,7 @@ bool TPdfText::ReadWords(const QString& FileName)
             Word.YMin = Attributes.value("yMin").toDouble();
             Word.XMax = Attributes.value("xMax").toDouble();
             Word.YMax = Attributes.value("yMax").toDouble();
-            Word.Text = Xml.readElementText();
+            Word.Text = WithoutLigatures(Xml.readElementText());
             Words.last().append(Word);
         }
     }
