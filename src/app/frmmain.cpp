@@ -988,8 +988,8 @@ void TfrmMain::mnuInfoClick() { frmAbout->exec(); }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
 {
-    // Ignored until the questions are done: a save that fails there raises
-    // its error and leaves the window open.
+    // Ignored until the questions are done: a dismissed question, or a save
+    // that fails there (its error is shown), leaves the window open.
     Event->ignore();
     bool MayClose = false;
     if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
