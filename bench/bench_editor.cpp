@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table editor on a table of a million entries: opening the editor,
-// PgDn with a changed entry to store, a click on a grid row, and showing the
-// current entry. Each step is timed together with the event processing that
-// follows it (layout and painting of the window), and the median of the
-// single steps is reported as the counter median_ms.
+// PgDn with a changed entry to store, a click on a grid row, showing the
+// current entry, and PgDn while the debug list shows the whole table. Each
+// step is timed together with the event processing that follows it (layout
+// and painting of the window), and the median of the single steps is
+// reported as the counter median_ms.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -151,6 +152,28 @@ void BM_AppendAtTheEnd(benchmark::State& State)
     });
 }
 BENCHMARK(BM_AppendAtTheEnd)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_PageDownWithTheDebugListShown(benchmark::State& State)
+{
+    TfrmMain& Form = Window();
+    EnsureEditing(Form);
+    Form.memVraag->setFocus();
+    Form.QuestionList.SelectEntry(TableSize / 4);
+    Form.pnlEdit->ShowCurrentEntry();
+    const auto ToggleDebugList = [&Form] {
+        QKeyEvent Key(QEvent::KeyPress, Qt::Key_F12, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        QApplication::sendEvent(Form.memVraag, &Key);
+        Settle();
+    };
+    ToggleDebugList();
+    // Every step refreshes the list, which has a line for every entry.
+    Measure(State, [&] {
+        QKeyEvent Key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+        QApplication::sendEvent(Form.memVraag, &Key);
+    });
+    ToggleDebugList();
+}
+BENCHMARK(BM_PageDownWithTheDebugListShown)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
+#include "app/commandguard.h"
 #include "app/frmmain.h"
 #include "app/memo.h"
 #include "app/tablefont.h"
@@ -45,7 +46,7 @@ TChoicePanel::TChoicePanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(
         Button->setFont(ArialPixels(19, true));
         Button->setGeometry(4, RowTops[Row], 33, 30);
         Button->setFocusPolicy(Qt::NoFocus);
-        connect(Button, &QToolButton::clicked, this, [this, Row] { mcbtnClick(Row + 1); });
+        ConnectCommand(Button, &QToolButton::clicked, this, [this, Row] { mcbtnClick(Row + 1); });
         mcbtn[Row] = Button;
 
         QLabel* Label = new QLabel(this);

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/commandguard.h"
 #include "app/frmmain.h"
 #include "app/griddelegate.h"
 #include "app/gridsizer.h"
@@ -130,6 +131,8 @@ TEditPanel::TEditPanel(TfrmMain& Main)
     CreateGrid();
     QuestionGuard = new TWinTextGuard(Main.memVraag);
     AnswerGuard = new TWinTextGuard(Main.memAntwoord);
+    for (TWinTextGuard* Guard : {QuestionGuard, AnswerGuard})
+        connect(Guard, &TWinTextGuard::Refused, this, &TEditPanel::ShowRefusal);
     ConnectCommands();
 }
 
@@ -175,45 +178,38 @@ void TEditPanel::CreateGrid()
     connect(grdTabel->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& Current) {
                 if (!Updating && Current.isValid())
-                    grdTabelSelectCell(Current.column(), Current.row());
+                    RunCommand([&] { grdTabelSelectCell(Current.column(), Current.row()); });
             });
     // A click on the row that is current already stores what was typed.
     connect(grdTabel, &QAbstractItemView::pressed, this, [this](const QModelIndex& Index) {
         if (Index.row() == List.CurrentIndex() && MemosModified())
-            grdTabelSelectCell(Index.column(), Index.row());
+            RunCommand([&] { grdTabelSelectCell(Index.column(), Index.row()); });
     });
 }
 
 void TEditPanel::ConnectCommands()
 {
-    connect(Main.mnuZoeken, &QAction::triggered, this, &TEditPanel::mnuZoekenClick);
-    connect(Main.mnuAccentToWin, &QAction::triggered, this, &TEditPanel::mnuAccentToWinClick);
-    connect(Main.mnuAccentToDos, &QAction::triggered, this, &TEditPanel::mnuAccentToDosClick);
-    connect(Main.mnuKnippen, &QAction::triggered, this, &TEditPanel::mnuKnippenClick);
-    connect(Main.mnuKopieren, &QAction::triggered, this, &TEditPanel::mnuKopierenClick);
-    connect(Main.mnuPlakken, &QAction::triggered, this, &TEditPanel::mnuPlakkenClick);
-    connect(Main.btnVraagFont, &QToolButton::clicked, this, &TEditPanel::btnVraagFontClick);
-    connect(Main.btnAntwoordFont, &QToolButton::clicked, this, &TEditPanel::btnAntwoordFontClick);
-    connect(Main.btnPgUp, &QToolButton::clicked, this, &TEditPanel::btnPgUpClick);
-    connect(Main.btnPgDn, &QToolButton::clicked, this, &TEditPanel::btnPgDnClick);
-    // The file commands that write or give up the table see what is typed
-    // in the memos: these connections are made before the file commands make
-    // theirs, and Qt calls the slots of a signal in the order of connecting.
-    for (QAction* Command : {Main.mnuNieuw, Main.mnuOpenen, Main.mnuOpslaan, Main.mnuOpslaanAls})
-        connect(Command, &QAction::triggered, this, &TEditPanel::StoreEdits);
-    Main.installEventFilter(this);
+    ConnectCommand(Main.mnuZoeken, &QAction::triggered, this, &TEditPanel::mnuZoekenClick);
+    ConnectCommand(Main.mnuAccentToWin, &QAction::triggered, this, &TEditPanel::mnuAccentToWinClick);
+    ConnectCommand(Main.mnuAccentToDos, &QAction::triggered, this, &TEditPanel::mnuAccentToDosClick);
+    ConnectCommand(Main.mnuKnippen, &QAction::triggered, this, &TEditPanel::mnuKnippenClick);
+    ConnectCommand(Main.mnuKopieren, &QAction::triggered, this, &TEditPanel::mnuKopierenClick);
+    ConnectCommand(Main.mnuPlakken, &QAction::triggered, this, &TEditPanel::mnuPlakkenClick);
+    ConnectCommand(Main.btnVraagFont, &QToolButton::clicked, this, &TEditPanel::btnVraagFontClick);
+    ConnectCommand(Main.btnAntwoordFont, &QToolButton::clicked, this, &TEditPanel::btnAntwoordFontClick);
+    ConnectCommand(Main.btnPgUp, &QToolButton::clicked, this, &TEditPanel::btnPgUpClick);
+    ConnectCommand(Main.btnPgDn, &QToolButton::clicked, this, &TEditPanel::btnPgDnClick);
+    // Typed text that is not stored yet can be saved: the save command
+    // follows the memos' modified marks.
+    for (TMemo* Memo : {Main.memVraag, Main.memAntwoord})
+        connect(Memo->document(), &QTextDocument::modificationChanged, this, [this] {
+            if (Main.State == msEdit)
+                Main.UpdateCommandStates();
+        });
     Main.btnVraagFont->setToolTip(QStringLiteral(
         "Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"));
     Main.btnAntwoordFont->setToolTip(QStringLiteral(
         "Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"));
-}
-
-bool TEditPanel::eventFilter(QObject* Watched, QEvent* Event)
-{
-    // Closing the window asks about unsaved changes; typed text counts.
-    if (Watched == &Main && Event->type() == QEvent::Close)
-        StoreEdits();
-    return QFrame::eventFilter(Watched, Event);
 }
 
 // ---------------------------------------------------------------- entering and leaving
@@ -256,16 +252,26 @@ void TEditPanel::StopEditing(int NextState)
 
 void TEditPanel::StoreEdits()
 {
-    if (Main.State == msEdit)
+    if (HasUnstoredText())
         StoreAndMove(0);
 }
 
+bool TEditPanel::HasUnstoredText() const { return Main.State == msEdit && MemosModified(); }
+
 // ---------------------------------------------------------------- showing and moving
+
+void TEditPanel::ShowRefusal(const QString& Reason)
+{
+    if (Main.State == msEdit)
+        Main.SetPrompt(EditPrompt1, Reason);
+}
 
 void TEditPanel::ShowCurrentEntry()
 {
     const int Current = List.CurrentIndex();
     const int Count = List.Count();
+    // A refusal shown for the previous entry makes way for the keys again.
+    Main.SetPrompt(EditPrompt1, EditPrompt2);
     Main.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(Current + 1).arg(Count));
     if (Count == 0)
         return;
@@ -533,6 +539,8 @@ void TEditPanel::mnuAccentToDosClick() { ConvertTable(&WinTextToDos); }
 
 void TEditPanel::ConvertTable(std::string (*Convert)(std::string_view))
 {
+    // What is typed is converted with the rest, not thrown away.
+    StoreMemos();
     for (int i = 0; i < List.Count(); ++i) {
         List.SetQuestion(i, Convert(List.Question(i)));
         List.SetAnswer(i, Convert(List.Answer(i)));

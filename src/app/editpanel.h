@@ -40,9 +40,11 @@ public:
     void GoToLastEntry();
     void GoToPrevious(bool ToFirst);
     void GoToNext(bool ToLast);
-    // Stores what the memos hold while editing, before the table is written
-    // or given up.
+    // Stores what was typed in the memos while editing, before the table is
+    // written or given up.
     void StoreEdits();
+    // Whether the memos hold typed text that is not stored yet.
+    [[nodiscard]] bool HasUnstoredText() const;
     // The editor's keys while editing; true when handled (not passed on).
     bool EditKeyDown(QKeyEvent* Event);
     void SearchEntry();
@@ -63,11 +65,10 @@ public:
     TTableGrid* grdTabel;
     TTableModel* Model;
 
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override;
-
 private:
     void CreateGrid();
+    // Tells on the prompt line why a typed character was not taken.
+    void ShowRefusal(const QString& Reason);
     // Step one of every move: the memo texts into the current entry.
     void StoreMemos();
     // The entry after the current one, wrapping around, that contains Text;

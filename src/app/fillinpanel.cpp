@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "app/commandguard.h"
 #include "app/frmmain.h"
 #include "app/memo.h"
 #include "app/tablefont.h"
@@ -61,8 +62,8 @@ TFillInPanel::TFillInPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(
         QStringLiteral("Als je het antwoord niet weet, kun je hierop klikken, of op de ENTER toets drukken "
                        "zonder iets in te vullen. Het antwoord wordt dan getoond en je krijgt dezelfde vraag "
                        "nogmaals"));
-    connect(btnToonHint, &QToolButton::clicked, this, &TFillInPanel::btnToonHintClick);
-    connect(btnToonAntwoord, &QToolButton::clicked, this, &TFillInPanel::btnToonAntwoordClick);
+    ConnectCommand(btnToonHint, &QToolButton::clicked, this, &TFillInPanel::btnToonHintClick);
+    ConnectCommand(btnToonAntwoord, &QToolButton::clicked, this, &TFillInPanel::btnToonAntwoordClick);
     memInvoer = new TMemo(this);
     memInvoer->setObjectName(QStringLiteral("memInvoer"));
     memInvoer->setGeometry(24, 64, 481, 49);

@@ -3,14 +3,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -24,7 +23,9 @@
 #include "app/accentkeys.h"
 #include "app/busycursor.h"
 #include "app/choicepanel.h"
+#include "app/commandguard.h"
 #include "app/commandkeys.h"
+#include "app/debuglistmodel.h"
 #include "app/editpanel.h"
 #include "app/fillinpanel.h"
 #include "app/frmhelp.h"
@@ -150,17 +151,17 @@ void TfrmMain::createActions()
     mnuSteekproef->setIconText(QStringLiteral("20"));
     mnuSequential->setIconText(QStringLiteral("1|2|3"));
 
-    connect(mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
-    connect(mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::mnuTabelbewerkenClick);
-    connect(mnuTraining, &QAction::triggered, this, &TfrmMain::mnuTrainingClick);
-    connect(mnuMeerkeuzevragen, &QAction::triggered, this, &TfrmMain::mnuMeerkeuzevragenClick);
-    connect(mnuInvulvragen, &QAction::triggered, this, &TfrmMain::mnuInvulvragenClick);
-    connect(mnuAfdrukken, &QAction::triggered, this, &TfrmMain::mnuAfdrukkenClick);
-    connect(mnuKnoppenbalk, &QAction::triggered, this, &TfrmMain::mnuKnoppenbalkClick);
-    connect(mnuStatusbalk, &QAction::triggered, this, &TfrmMain::mnuStatusbalkClick);
-    connect(mnuHelpballonnetjes, &QAction::triggered, this, &TfrmMain::mnuHelpballonnetjesClick);
-    connect(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
-    connect(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
+    ConnectCommand(mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
+    ConnectCommand(mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::mnuTabelbewerkenClick);
+    ConnectCommand(mnuTraining, &QAction::triggered, this, &TfrmMain::mnuTrainingClick);
+    ConnectCommand(mnuMeerkeuzevragen, &QAction::triggered, this, &TfrmMain::mnuMeerkeuzevragenClick);
+    ConnectCommand(mnuInvulvragen, &QAction::triggered, this, &TfrmMain::mnuInvulvragenClick);
+    ConnectCommand(mnuAfdrukken, &QAction::triggered, this, &TfrmMain::mnuAfdrukkenClick);
+    ConnectCommand(mnuKnoppenbalk, &QAction::triggered, this, &TfrmMain::mnuKnoppenbalkClick);
+    ConnectCommand(mnuStatusbalk, &QAction::triggered, this, &TfrmMain::mnuStatusbalkClick);
+    ConnectCommand(mnuHelpballonnetjes, &QAction::triggered, this, &TfrmMain::mnuHelpballonnetjesClick);
+    ConnectCommand(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
+    ConnectCommand(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
 }
 
 void TfrmMain::createMenus()
@@ -372,8 +373,8 @@ void TfrmMain::createQuestionPanel(QWidget* Parent)
     Small(btnAntwoordToClipboard, "btnAntwoordToClipboard", 71,
           QStringLiteral("[F3] Kopieer antwoord naar klembord voor Text-to-speech software"),
           Style->standardIcon(QStyle::SP_FileDialogContentsView));
-    connect(btnVraagToClipboard, &QToolButton::clicked, this, &TfrmMain::btnVraagToClipboardClick);
-    connect(btnAntwoordToClipboard, &QToolButton::clicked, this, &TfrmMain::btnAntwoordToClipboardClick);
+    ConnectCommand(btnVraagToClipboard, &QToolButton::clicked, this, &TfrmMain::btnVraagToClipboardClick);
+    ConnectCommand(btnAntwoordToClipboard, &QToolButton::clicked, this, &TfrmMain::btnAntwoordToClipboardClick);
 }
 
 void TfrmMain::createTitlePanel(QWidget* Parent)
@@ -443,9 +444,13 @@ void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
     };
     lblPrompt1 = Prompt("lblPrompt1");
     lblPrompt2 = Prompt("lblPrompt2");
-    lbxDebug = new QListWidget(this); // over the toolbar and the status bar, too
+    lbxDebug = new QListView(this); // over the toolbar and the status bar, too
     lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
     lbxDebug->setFocusPolicy(Qt::NoFocus);
+    lbxDebug->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lbxDebug->setUniformItemSizes(true); // one line each: no need to measure a million of them
+    DebugLines = new TDebugListModel(QuestionList, lbxDebug);
+    lbxDebug->setModel(DebugLines);
     lbxDebug->hide();
 }
 
@@ -455,7 +460,7 @@ void TfrmMain::showEvent(QShowEvent* Event)
 {
     QMainWindow::showEvent(Event);
     if (FirstActivation)
-        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+        QTimer::singleShot(0, this, [this] { RunCommand([this] { FormActivate(); }); });
 }
 
 void TfrmMain::FormActivate()
@@ -546,7 +551,7 @@ void TfrmMain::ShowStatusCounters()
 void TfrmMain::EnableCommands()
 {
     const int Count = QuestionList.Count();
-    mnuOpslaan->setEnabled(QuestionList.Changed);
+    mnuOpslaan->setEnabled(QuestionList.Changed || pnlEdit->HasUnstoredText());
     mnuOpslaanAls->setEnabled(Count > 0);
     mnuFoutenOpslaan->setEnabled(QuestionList.MaxErrorStat() > 0);
     mnuAfdrukken->setEnabled(Count > 0);
@@ -761,7 +766,8 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
     LastPreviewedReceiver = Watched;
     if (PassingUp)
         return false;
-    if (FormKeyDown(Event)) {
+    bool Consumed = false;
+    if (!RunCommand([&] { Consumed = FormKeyDown(Event); }) || Consumed) {
         Event->accept();
         return true;
     }
@@ -781,7 +787,8 @@ bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
     if (Key == 0)
         return false;
     const char Typed = Key;
-    FormKeyPress(Key);
+    if (!RunCommand([&] { FormKeyPress(Key); }))
+        Key = 0;
     if (Key == 0) {
         Event->accept();
         return true;
@@ -808,9 +815,10 @@ bool TfrmMain::FormKeyDown(QKeyEvent* Event)
         ToggleDebugList();
         return true;
     }
-    if (Event->key() == Qt::Key_F2 && Held == Qt::NoModifier)
+    // Shift, Ctrl or Alt held with F2 or F3 makes no difference.
+    if (Event->key() == Qt::Key_F2)
         btnVraagToClipboardClick();
-    else if (Event->key() == Qt::Key_F3 && Held == Qt::NoModifier)
+    else if (Event->key() == Qt::Key_F3)
         btnAntwoordToClipboardClick();
     if (State == msEdit)
         return pnlEdit->EditKeyDown(Event);
@@ -864,16 +872,12 @@ void TfrmMain::ToggleDebugList()
 
 void TfrmMain::RefreshDebugList()
 {
-    std::vector<std::string> Lines;
-    QuestionList.ShowDebugInfo(Lines, State == msChoiceQuestion || State == msChoiceAnswered ? 1 : 0);
-    lbxDebug->clear();
-    for (const std::string& Line : Lines)
-        lbxDebug->addItem(WinToQt(Line));
+    DebugLines->Refresh(State == msChoiceQuestion || State == msChoiceAnswered ? 1 : 0);
 }
 
-void TfrmMain::btnVraagToClipboardClick() { QGuiApplication::clipboard()->setText(memVraag->toPlainText()); }
+void TfrmMain::btnVraagToClipboardClick() { memVraag->CopyAllToClipboard(); }
 
-void TfrmMain::btnAntwoordToClipboardClick() { QGuiApplication::clipboard()->setText(memAntwoord->toPlainText()); }
+void TfrmMain::btnAntwoordToClipboardClick() { memAntwoord->CopyAllToClipboard(); }
 
 // ---------------------------------------------------------------- quiz
 
@@ -1006,10 +1010,11 @@ void TfrmMain::mnuInfoClick() { frmAbout->exec(); }
 
 void TfrmMain::closeEvent(QCloseEvent* Event)
 {
-    // Ignored until the questions are done: a save that fails there raises
-    // its error and leaves the window open.
+    // Ignored until the questions are done: a dismissed question, or a save
+    // that fails there (its error is shown), leaves the window open.
     Event->ignore();
-    if (!Files->CanClose())
+    bool MayClose = false;
+    if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
         return;
     WindowSettings->SaveSettings();
     Event->accept();

@@ -18,7 +18,7 @@ class QAction;
 class QFrame;
 class QKeyEvent;
 class QLabel;
-class QListWidget;
+class QListView;
 class QMenu;
 class QStatusBar;
 class QTimer;
@@ -33,6 +33,7 @@ class TFillInPanel;
 class TQuizOptions;
 class TAccentKeys;
 class TCommandKeys;
+class TDebugListModel;
 class TEditPanel;
 class TFileCommands;
 class TWindowSettings;
@@ -122,7 +123,8 @@ public:
     QLabel *lblTitel, *Label1, *lblSubTitel, *imgTitelLogo;
     QLabel* imgLogo;
     QLabel *lblPrompt1, *lblPrompt2;
-    QListWidget* lbxDebug;
+    QListView* lbxDebug;
+    TDebugListModel* DebugLines;
     QTimer* timTijd;
 
     // --- lower panels and collaborators ---

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/memo.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -28,6 +31,16 @@ void TMemo::SetText(const QString& Text)
 {
     setPlainText(Text.left(FMaxLength));
     CentreText();
+}
+
+void TMemo::CopyAllToClipboard()
+{
+    if (document()->isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(toPlainText());
+    QTextCursor Cursor = textCursor();
+    Cursor.clearSelection();
+    setTextCursor(Cursor);
 }
 
 void TMemo::EnforceMaxLength()

@@ -17,6 +17,10 @@ public:
     void SetText(const QString& Text);
     [[nodiscard]] QString Text() const { return toPlainText(); }
 
+    // Copies the whole text to the clipboard and leaves nothing selected. An
+    // empty memo leaves the clipboard as it is.
+    void CopyAllToClipboard();
+
 private:
     void EnforceMaxLength();
     void CentreText();

@@ -105,16 +105,29 @@ TMemorantApplication::TMemorantApplication(int& Argc, char** Argv)
     LoadQtTranslations(*this, QtTranslationFolders());
 }
 
+void ShowCurrentException() noexcept
+{
+    try {
+        try {
+            throw;
+        } catch (const std::bad_alloc&) {
+            ShowGeneralError(QStringLiteral("Onvoldoende geheugen"));
+        } catch (const std::exception& Error) {
+            ShowGeneralError(ExceptionText(Error.what()));
+        } catch (...) {
+            ShowGeneralError(QStringLiteral("Onbekende fout"));
+        }
+    } catch (...) {
+        // Not even the message could be shown; the command has ended anyway.
+    }
+}
+
 bool TMemorantApplication::notify(QObject* Receiver, QEvent* Event)
 {
     try {
         return QApplication::notify(Receiver, Event);
-    } catch (const std::bad_alloc&) {
-        ShowGeneralError(QStringLiteral("Onvoldoende geheugen"));
-    } catch (const std::exception& Error) {
-        ShowGeneralError(ExceptionText(Error.what()));
     } catch (...) {
-        ShowGeneralError(QStringLiteral("Onbekende fout"));
+        ShowCurrentException();
     }
     return false;
 }

@@ -30,6 +30,10 @@ void ShowGeneralError(const QString& Message);
 // False when none has; Qt's English texts then stay.
 bool LoadQtTranslations(QCoreApplication& Application, const QStringList& Folders);
 
+// Shows the exception being handled by the general error display; called
+// from a catch block. Never throws.
+void ShowCurrentException() noexcept;
+
 class TMemorantApplication : public QApplication {
     Q_OBJECT
 public:
@@ -40,8 +44,9 @@ public:
     // The command line after the program's name, every argument as typed.
     [[nodiscard]] const QStringList& ProgramArguments() const { return Arguments; }
 
-    // Delivers every event; an exception that a handler lets through is shown
-    // by the general error display and ends only the command that raised it.
+    // Delivers every event. Commands show their own failures where they
+    // start; an exception that still gets this far is shown by the general
+    // error display, as the last net.
     bool notify(QObject* Receiver, QEvent* Event) override;
 
 private:

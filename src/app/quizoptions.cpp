@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "app/commandguard.h"
 #include "app/frmmain.h"
 
 TQuizOptions::TQuizOptions(TfrmMain& Main) : QObject(&Main), Main(Main)
@@ -20,7 +21,7 @@ TQuizOptions::TQuizOptions(TfrmMain& Main) : QObject(&Main), Main(Main)
 
 void TQuizOptions::Connect(QAction* Item, void (TQuizOptions::*Command)())
 {
-    connect(Item, &QAction::triggered, this, [this, Item, Command] {
+    ConnectCommand(Item, &QAction::triggered, this, [this, Item, Command] {
         if (Item->isCheckable()) {
             const QSignalBlocker Quiet(Item);
             Item->setChecked(!Item->isChecked());

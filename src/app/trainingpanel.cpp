@@ -3,6 +3,7 @@
 
 #include <QToolButton>
 
+#include "app/commandguard.h"
 #include "app/frmmain.h"
 #include "app/memo.h"
 #include "app/uistyle.h"
@@ -33,9 +34,9 @@ TTrainingPanel::TTrainingPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), M
     btnAntwoord = MakeButton(this, "btnAntwoord", QStringLiteral("&Antwoord tonen"), 172, 20, Qt::black);
     btnFout = MakeButton(this, "btnFout", QStringLiteral("Antwoord is &Fout"), 52, 64, MaroonColour());
     btnGoed = MakeButton(this, "btnGoed", QStringLiteral("Antwoord is &Goed"), 296, 64, QColor(0, 128, 0));
-    connect(btnAntwoord, &QToolButton::clicked, this, &TTrainingPanel::btnAntwoordClick);
-    connect(btnFout, &QToolButton::clicked, this, &TTrainingPanel::btnFoutClick);
-    connect(btnGoed, &QToolButton::clicked, this, &TTrainingPanel::btnGoedClick);
+    ConnectCommand(btnAntwoord, &QToolButton::clicked, this, &TTrainingPanel::btnAntwoordClick);
+    ConnectCommand(btnFout, &QToolButton::clicked, this, &TTrainingPanel::btnFoutClick);
+    ConnectCommand(btnGoed, &QToolButton::clicked, this, &TTrainingPanel::btnGoedClick);
 }
 
 void TTrainingPanel::SetButtonStates(int State)

@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class TAction { Keep, Space, Drop };
+enum class TAction { Keep, Space, Drop, Refuse };
 
 TAction ActionFor(QChar Ch)
 {
@@ -19,10 +19,17 @@ TAction ActionFor(QChar Ch)
         return TAction::Space;
     if (Ch.unicode() < 32)
         return TAction::Drop;
-    return IsWinText(QString(Ch)) ? TAction::Keep : TAction::Drop;
+    if (Ch == u'=')
+        return TAction::Refuse;
+    return IsWinText(QString(Ch)) ? TAction::Keep : TAction::Refuse;
 }
 
 } // namespace
+
+const QString TWinTextGuard::EqualsSignRefused =
+    QStringLiteral("Een = kan niet in de tekst: het scheidt vraag en antwoord in het bestand");
+const QString TWinTextGuard::CharacterRefused =
+    QStringLiteral("Dit teken kan niet in de tabel worden opgeslagen");
 
 TWinTextGuard::TWinTextGuard(TMemo* Memo) : QObject(Memo), Memo(Memo)
 {
@@ -46,7 +53,8 @@ QString TWinTextGuard::Cleaned(const QString& Text)
         switch (ActionFor(Ch)) {
         case TAction::Keep: Result += Ch; break;
         case TAction::Space: Result += u' '; break;
-        case TAction::Drop: break;
+        case TAction::Drop:
+        case TAction::Refuse: break;
         }
     }
     return Result;
@@ -62,12 +70,15 @@ void TWinTextGuard::TextChanged()
     Adjusting = true;
     // Mend the text in place, from the end, so that the user's cursor and the
     // undo history follow the edit that brought the characters in.
+    QString Reason;
     QTextCursor Cursor(Memo->document());
     Cursor.joinPreviousEditBlock();
     for (int i = static_cast<int>(Text.size()) - 1; i >= 0; --i) {
         const TAction Action = ActionFor(Text.at(i));
         if (Action == TAction::Keep)
             continue;
+        if (Action == TAction::Refuse && Reason != EqualsSignRefused)
+            Reason = Text.at(i) == u'=' ? EqualsSignRefused : CharacterRefused;
         const int End = i + 1;
         if (i > 0 && Text.at(i).isLowSurrogate() && Text.at(i - 1).isHighSurrogate())
             --i; // drop both halves of the pair
@@ -80,4 +91,6 @@ void TWinTextGuard::TextChanged()
     }
     Cursor.endEditBlock();
     Adjusting = false;
+    if (!Reason.isEmpty())
+        emit Refused(Reason);
 }

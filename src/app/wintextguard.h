@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a memo's text a single line of Windows-1252 characters, whichever way
 // the text comes in (typing, pasting, dropping, input methods): a character
-// that Windows-1252 cannot hold is not taken, and a line break or tab that
-// comes with pasted text becomes a space.
+// that Windows-1252 cannot hold is not taken, nor is "=", which separates
+// question and answer in a table file; a line break or tab that comes with
+// pasted text becomes a space.
 #pragma once
 
 #include <QObject>
@@ -20,8 +21,16 @@ public:
     void ShowText(const QString& Text);
 
     // Text cleaned the same way: line breaks and control characters become
-    // spaces, characters without a Windows-1252 byte are dropped.
+    // spaces, "=" and characters without a Windows-1252 byte are dropped.
     [[nodiscard]] static QString Cleaned(const QString& Text);
+
+    // Why the last refused character could not be taken, for the prompt line.
+    static const QString EqualsSignRefused;
+    static const QString CharacterRefused;
+
+signals:
+    // A typed or pasted character was not taken; Reason says why.
+    void Refused(const QString& Reason);
 
 private:
     void TextChanged();

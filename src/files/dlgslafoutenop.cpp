@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/commandguard.h"
 #include "app/frmmain.h"
 #include "app/uistyle.h"
 #include "files/filecommands.h"
@@ -72,7 +73,7 @@ TDlgSlaFoutenOp::TDlgSlaFoutenOp(TfrmMain& Main) : QDialog(&Main), Main(Main)
     dlgSave = MakeTableDialog(this, QStringLiteral("dlgSave"), SaveTableFilter, true);
 
     connect(edtFoutAantal, &QSpinBox::textChanged, this, &TDlgSlaFoutenOp::edtFoutAantalChange);
-    connect(OKBtn, &QPushButton::clicked, this, &TDlgSlaFoutenOp::OKBtnClick);
+    ConnectCommand(OKBtn, &QPushButton::clicked, this, &TDlgSlaFoutenOp::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 

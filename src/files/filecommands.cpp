@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/filecommands.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <QLabel>
 
 #include "app/busycursor.h"
+#include "app/commandguard.h"
 #include "app/editpanel.h"
 #include "app/frmmain.h"
 #include "app/resultspanel.h"
@@ -49,6 +52,14 @@ QFileDialog* MakeTableDialog(QWidget* Parent, const QString& Name, const QString
     } else {
         Dialog->SetUpForOpening();
     }
+    // The completion list of the file name is a window of its own: it goes
+    // with the dialog, and leaves the keyboard to the main window.
+    QObject::connect(Dialog, &QDialog::finished, Dialog, [Dialog] {
+        for (QCompleter* Completer : Dialog->findChildren<QCompleter*>()) {
+            if (QAbstractItemView* List = Completer->popup(); List->isVisible())
+                List->hide();
+        }
+    });
     return Dialog;
 }
 
@@ -60,7 +71,6 @@ namespace {
 
 const QString SaveChangesQuestion = QStringLiteral("De huidige tabel is gewijzigd, opslaan?");
 const QString OverwriteQuestion = QStringLiteral("Bestand bestaat al, overschrijven?");
-constexpr int MaxCloseQuestions = 10;
 
 QString FolderOf(const QString& FileName)
 {
@@ -76,27 +86,40 @@ TFileCommands::TFileCommands(TfrmMain& Main) : QObject(&Main), Main(Main)
     OpenFilter = dlgOpen->nameFilters().constFirst();
     SaveFilter = dlgSave->nameFilters().constFirst();
 
-    connect(Main.mnuNieuw, &QAction::triggered, this, &TFileCommands::NewTable);
-    connect(Main.mnuOpenen, &QAction::triggered, this, &TFileCommands::OpenTables);
-    connect(Main.mnuOpslaan, &QAction::triggered, this, &TFileCommands::SaveTable);
-    connect(Main.mnuOpslaanAls, &QAction::triggered, this, &TFileCommands::SaveTableAs);
-    connect(Main.mnuFoutenOpslaan, &QAction::triggered, this, &TFileCommands::SaveWrongAnswers);
+    ConnectCommand(Main.mnuNieuw, &QAction::triggered, this, &TFileCommands::NewTable);
+    ConnectCommand(Main.mnuOpenen, &QAction::triggered, this, &TFileCommands::OpenTables);
+    ConnectCommand(Main.mnuOpslaan, &QAction::triggered, this, &TFileCommands::SaveTable);
+    ConnectCommand(Main.mnuOpslaanAls, &QAction::triggered, this, &TFileCommands::SaveTableAs);
+    ConnectCommand(Main.mnuFoutenOpslaan, &QAction::triggered, this, &TFileCommands::SaveWrongAnswers);
 }
 
 bool TFileCommands::AskSaveChanges()
 {
-    if (AskYesNo(SaveChangesQuestion, true))
+    const TYesNoAnswer Answer = AskYesNoOrDismiss(SaveChangesQuestion, true);
+    if (Answer == TYesNoAnswer::Yes)
         SaveTable();
-    else
+    else if (Answer == TYesNoAnswer::No)
         Main.QuestionList.Changed = false;
     Main.UpdateCommandStates();
-    return !Main.QuestionList.Changed;
+    return Answer != TYesNoAnswer::Dismissed;
 }
+
+bool TFileCommands::SettleChanges()
+{
+    while (Main.QuestionList.Changed) {
+        if (!AskSaveChanges())
+            return false;
+    }
+    return true;
+}
+
+void TFileCommands::StoreTypedText() { Main.pnlEdit->StoreEdits(); }
 
 void TFileCommands::NewTable()
 {
-    while (Main.QuestionList.Changed)
-        AskSaveChanges();
+    StoreTypedText();
+    if (!SettleChanges())
+        return;
     Main.QuestionList.Clear();
     Main.State = msNoTable;
     Main.pnlKlaar->ClearChart();
@@ -106,9 +129,10 @@ void TFileCommands::NewTable()
 
 void TFileCommands::OpenTables()
 {
+    StoreTypedText();
     const bool WasChanged = Main.QuestionList.Changed;
-    while (Main.QuestionList.Changed)
-        AskSaveChanges();
+    if (!SettleChanges())
+        return;
 
     dlgOpen->setDirectory(InitialFolder());
     if (!RunDialog(dlgOpen, OpenFilter)) {
@@ -149,6 +173,20 @@ void TFileCommands::ShowTableIdle()
 
 void TFileCommands::SaveTable()
 {
+    StoreTypedText();
+    Save(Main.QuestionList.ListName);
+}
+
+void TFileCommands::SaveTableAs()
+{
+    StoreTypedText();
+    const std::string PreviousName = Main.QuestionList.ListName;
+    Main.QuestionList.ListName.clear();
+    Save(PreviousName);
+}
+
+void TFileCommands::Save(std::string PreviousName)
+{
     TQuestionlist& Table = Main.QuestionList;
     try {
         if (!Table.ListName.empty()) {
@@ -167,23 +205,19 @@ void TFileCommands::SaveTable()
             }
         }
     } catch (...) {
+        // The file of the new name was not written: the table is still the
+        // file it was.
+        Table.ListName = PreviousName;
         Main.UpdateCommandStates();
         throw;
     }
     Main.UpdateCommandStates();
 }
 
-void TFileCommands::SaveTableAs()
-{
-    Main.QuestionList.ListName.clear();
-    SaveTable();
-}
-
 bool TFileCommands::CanClose()
 {
-    for (int Asked = 0; Main.QuestionList.Changed && Asked < MaxCloseQuestions; ++Asked)
-        AskSaveChanges();
-    return true;
+    StoreTypedText();
+    return SettleChanges();
 }
 
 void TFileCommands::SaveWrongAnswers()
@@ -193,6 +227,23 @@ void TFileCommands::SaveWrongAnswers()
     if (Dialog.exec() != QDialog::Accepted || Dialog.SaveFileName.isEmpty())
         return;
     Main.QuestionList.WriteToFile(TableFileName(Dialog.SaveFileName), Dialog.Threshold());
+    // Written over the table's own file, the wrong answers leave the table
+    // as the only whole copy: it must be saved before it is given up.
+    if (IsTableFile(Dialog.SaveFileName)) {
+        Main.QuestionList.Changed = true;
+        Main.UpdateCommandStates();
+    }
+}
+
+bool TFileCommands::IsTableFile(const QString& FileName) const
+{
+    const std::string& ListName = Main.QuestionList.ListName;
+    if (ListName.empty())
+        return false;
+    const QFileInfo Table(TableFilePath(ListName));
+    const QFileInfo Written(FileName);
+    return Table.absoluteFilePath() == Written.absoluteFilePath()
+           || (!Table.canonicalFilePath().isEmpty() && Table.canonicalFilePath() == Written.canonicalFilePath());
 }
 
 QString TFileCommands::InitialFolder() const

@@ -41,16 +41,17 @@ public:
     explicit TFileCommands(TfrmMain& Main);
 
     // Asks "De huidige tabel is gewijzigd, opslaan?" once: Ja saves, Nee
-    // gives the changes up. True when the table is no longer changed.
+    // gives the changes up, and Esc or the close box gives up nothing. False
+    // when the question was dismissed: the command that asked stops there.
     bool AskSaveChanges();
     void NewTable();
     void OpenTables();
     void SaveTable();
     void SaveTableAs();
     void SaveWrongAnswers();
-    // The close handling: asks while the table is changed, at most ten
-    // times; then the window may close, changed or not. A failed save
-    // raises its error, and the window stays open.
+    // The close handling: asks while the table is changed, until it is saved
+    // or its changes are given up; a dismissed question keeps the window
+    // open. A failed save raises its error, and the window stays open.
     bool CanClose();
 
     // The folder the table dialogs open in: the folder of the last table
@@ -62,6 +63,15 @@ public:
     QFileDialog* dlgSave;
 
 private:
+    // Text typed in the editor and not yet stored goes into the table first.
+    void StoreTypedText();
+    // Asks while the table is changed; false when a question was dismissed.
+    bool SettleChanges();
+    // Saves under ListName, or under a name chosen in the save dialog when
+    // it is empty. A failed write puts PreviousName back as the table's name.
+    void Save(std::string PreviousName);
+    // Whether FileName names the table's own file.
+    [[nodiscard]] bool IsTableFile(const QString& FileName) const;
     void RememberFolder(const QString& FileName);
     [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter);
     void ShowTableIdle();

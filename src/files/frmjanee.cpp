@@ -32,7 +32,7 @@ TfrmJaNee::TfrmJaNee(QWidget* Parent)
         Button->resize(77, 27);
     setTabOrder(btnJa, btnNee);
     connect(btnJa, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnNee, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnNee, &QPushButton::clicked, this, [this] { done(NoResult); });
 }
 
 void TfrmJaNee::Prepare(const QString& Question, bool DefaultYes)
@@ -55,7 +55,16 @@ void TfrmJaNee::Prepare(const QString& Question, bool DefaultYes)
 
 bool AskYesNo(const QString& Question, bool DefaultYes)
 {
+    return AskYesNoOrDismiss(Question, DefaultYes) == TYesNoAnswer::Yes;
+}
+
+TYesNoAnswer AskYesNoOrDismiss(const QString& Question, bool DefaultYes)
+{
     TfrmJaNee Dialog(QApplication::activeWindow());
     Dialog.Prepare(Question, DefaultYes);
-    return Dialog.exec() == QDialog::Accepted;
+    switch (Dialog.exec()) {
+    case QDialog::Accepted: return TYesNoAnswer::Yes;
+    case TfrmJaNee::NoResult: return TYesNoAnswer::No;
+    default: return TYesNoAnswer::Dismissed;
+    }
 }

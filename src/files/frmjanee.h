@@ -18,7 +18,18 @@ public:
     QLabel* lblVraag;
     QPushButton* btnJa;
     QPushButton* btnNee;
+
+    // The dialog's result when "&Nee" was chosen; Esc and the close box
+    // reject it.
+    static constexpr int NoResult = 2;
 };
 
-// Asks Question modally; true when the user chose "&Ja".
+// How a yes/no question was answered: "&Ja", "&Nee", or neither (Esc or the
+// window's close box).
+enum class TYesNoAnswer { Yes, No, Dismissed };
+
+// Asks Question modally; true when the user chose "&Ja". Dismissing the
+// question counts as "&Nee".
 bool AskYesNo(const QString& Question, bool DefaultYes);
+// Asks Question modally and tells a dismissed question from "&Nee".
+TYesNoAnswer AskYesNoOrDismiss(const QString& Question, bool DefaultYes);

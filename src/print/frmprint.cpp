@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/wintext.h"
+#include "files/frmjanee.h"
 #include "print/easyprintarea.h"
 #include "print/easyreport.h"
 #include "print/pagerect.h"
@@ -33,6 +34,8 @@ public:
 };
 
 int TextHeight(const QPainter& Canvas) { return Canvas.fontMetrics().height(); }
+
+const QString OverwriteQuestion = QStringLiteral("Bestand bestaat al, overschrijven?");
 
 } // namespace
 
@@ -126,6 +129,11 @@ void TfrmPrint::PrintOnDefaultPrinter()
 void TfrmPrint::PrintAsPdf()
 {
     const QString FileName = PdfFileName();
+    // A file of that name may be the user's own: it is replaced only when he
+    // says so. (A folder of that name is reported as a failure below.)
+    if (const QFileInfo Existing(FileName); Existing.exists() && !Existing.isDir()
+                                            && !AskYesNo(OverwriteQuestion, false))
+        return;
     const QString Reason = QPrinterInfo::availablePrinters().isEmpty()
                                ? QString::fromUtf8("Er is geen printer geïnstalleerd.")
                                : QString::fromUtf8("Er is geen standaardprinter ingesteld.");

@@ -129,7 +129,13 @@ std::string TQuestionlist::EntryStatus(int Index) const
     return Status.empty() ? Status : "[" + Status + "]";
 }
 
-void TQuestionlist::ShowDebugInfo(std::vector<std::string>& Lines, int Mode) const
+std::string TQuestionlist::DebugEntryLine(int Index) const
+{
+    return "[" + std::to_string(Index) + "] '" + ViewedQuestion(*this, Index) + "' = '" + ViewedAnswer(*this, Index)
+           + "' " + EntryStatus(Index);
+}
+
+void TQuestionlist::ShowDebugInfo(std::vector<std::string>& Lines, int Mode, bool WithEntries) const
 {
     Lines.clear();
     if (Mode == 0) {
@@ -152,10 +158,8 @@ void TQuestionlist::ShowDebugInfo(std::vector<std::string>& Lines, int Mode) con
         Lines.push_back("QFontName: " + QFont().Name);
         Lines.push_back("AFontName: " + AFont().Name);
         Lines.emplace_back("---TABLE---");
-        for (int I = 0; I < Count(); ++I) {
-            Lines.push_back("[" + std::to_string(I) + "] '" + ViewedQuestion(*this, I) + "' = '" + ViewedAnswer(*this, I)
-                            + "' " + EntryStatus(I));
-        }
+        for (int I = 0; WithEntries && I < Count(); ++I)
+            Lines.push_back(DebugEntryLine(I));
     } else if (Mode == 1) {
         const std::string Question = CurrentQuestion();
         const std::string Answer = CurrentAnswer();

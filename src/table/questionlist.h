@@ -161,7 +161,12 @@ public:
     [[nodiscard]] int ErrorStat(int N) const;
     [[nodiscard]] int MaxErrorStat() const;
     [[nodiscard]] std::string EntryStatus(int Index) const;
-    void ShowDebugInfo(std::vector<std::string>& Lines, int Mode) const;
+    // The debug list: in mode 0 the table's state and one line per entry,
+    // in mode 1 the current question and its similar entries. Without
+    // WithEntries, mode 0 stops before the entries' lines, which
+    // DebugEntryLine gives one at a time.
+    void ShowDebugInfo(std::vector<std::string>& Lines, int Mode, bool WithEntries = true) const;
+    [[nodiscard]] std::string DebugEntryLine(int Index) const;
 
 private:
     struct TEntry {

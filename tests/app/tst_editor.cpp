@@ -30,6 +30,8 @@ private slots:
     void cutCopyAndPasteWorkOnTheFocusedMemo();
     void editToggleAndMenuEnterAndLeave();
     void savingWhileEditingWritesWhatIsTyped();
+    void typedTextAloneMakesTheTableSavable();
+    void equalsSignIsRefusedAndThePromptSaysWhy();
 };
 
 void TestEditor::typingANewTableFromNothing()
@@ -417,6 +419,62 @@ void TestEditor::savingWhileEditingWritesWhatIsTyped()
     const QByteArray Saved = File.readAll();
     QVERIFY(Saved.contains("huis = house\r\n"));
     QVERIFY(Saved.contains("boom = tree\r\n"));
+}
+
+void TestEditor::typedTextAloneMakesTheTableSavable()
+{
+    QTemporaryDir Folder;
+    auto Form = MakeWindow({{"huis", "house"}});
+    const QString FileName = Folder.filePath(QStringLiteral("tabel.MT4"));
+    Form->QuestionList.ListName = FileName.toStdString();
+    Form->mnuTabelbewerken->trigger();
+    QVERIFY(!Form->mnuOpslaan->isEnabled());
+    Press(Qt::Key_Tab);
+    Form->memAntwoord->selectAll();
+    Type(QStringLiteral("home"));
+    QVERIFY(!Form->QuestionList.Changed);
+    QVERIFY(Form->mnuOpslaan->isEnabled());
+    QVERIFY(Form->btnOpslaan->isEnabled());
+
+    Press(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!Form->QuestionList.Changed);
+    QVERIFY(!Form->mnuOpslaan->isEnabled());
+    QFile File(FileName);
+    QVERIFY(File.open(QIODevice::ReadOnly));
+    QVERIFY(File.readAll().endsWith("huis = home\r\n"));
+    QCOMPARE(AnswerMemo(*Form), QStringLiteral("home"));
+
+    // Moving without typing leaves nothing to save.
+    Press(Qt::Key_PageUp);
+    QVERIFY(!Form->mnuOpslaan->isEnabled());
+}
+
+void TestEditor::equalsSignIsRefusedAndThePromptSaysWhy()
+{
+    const QString Keys = QStringLiteral("PgUp/PgDn=vorig/volgend  Tab=vraag/antw.  Enter=invullen  Ctl+Del=wis");
+    auto Form = MakeWindow({{"a", "1"}});
+    Form->mnuTabelbewerken->trigger();
+    Form->memVraag->selectAll();
+    Type(QStringLiteral("x=y"));
+    QCOMPARE(QuestionMemo(*Form), QStringLiteral("xy"));
+    QCOMPARE(Form->lblPrompt2->text(),
+             QStringLiteral("Een = kan niet in de tekst: het scheidt vraag en antwoord in het bestand"));
+
+    // Pasted, too; and a character the code page cannot hold gets its own reason.
+    Press(Qt::Key_Tab);
+    QGuiApplication::clipboard()->setText(QStringLiteral("b = c"));
+    Form->memAntwoord->selectAll();
+    Press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(AnswerMemo(*Form), QStringLiteral("b  c"));
+    Type(QStringLiteral("ψ"));
+    QCOMPARE(AnswerMemo(*Form), QStringLiteral("b  c"));
+    QCOMPARE(Form->lblPrompt2->text(), QStringLiteral("Dit teken kan niet in de tabel worden opgeslagen"));
+
+    // Moving on brings the keys back; what was taken is stored.
+    Press(Qt::Key_Return);
+    QCOMPARE(Form->lblPrompt2->text(), Keys);
+    QCOMPARE(Form->QuestionList.StoredQuestion(0), std::string("xy"));
+    QCOMPARE(Form->QuestionList.StoredAnswer(0), std::string("b  c"));
 }
 
 QTEST_MAIN(TestEditor)

@@ -254,19 +254,24 @@ void TestEditorTools::conversionToWindowsAndBack()
     Form->memVraag->selectAll();
     Type(QStringLiteral("niet opgeslagen"));
     Form->mnuAccentToWin->trigger();
-    QCOMPARE(Form->QuestionList.StoredQuestion(0), std::string("caf\xe9"));
     QCOMPARE(Form->QuestionList.StoredAnswer(0), std::string("gar\xe7on"));
+    QCOMPARE(Form->QuestionList.StoredQuestion(1), std::string("zee"));
     QVERIFY(Form->QuestionList.Changed);
-    // The memos show the converted table; the typing is gone.
-    QCOMPARE(QuestionMemo(*Form), QStringLiteral("café"));
+    // What was typed is stored first and converted with the rest.
+    QCOMPARE(Form->QuestionList.StoredQuestion(0), std::string("niet opgeslagen"));
+    QCOMPARE(QuestionMemo(*Form), QStringLiteral("niet opgeslagen"));
     const QAbstractItemModel* Grid = Form->pnlEdit->grdTabel->model();
     QCOMPARE(Grid->data(Grid->index(0, 1)).toString(), QStringLiteral("garçon"));
 
     // The commands stay off until a table is loaded again.
     Form->AccentsConverted = false;
     Form->UpdateCommandStates();
+    Press(Qt::Key_Tab);
+    Form->memAntwoord->selectAll();
+    Type(QStringLiteral("crème"));
     Form->mnuAccentToDos->trigger();
-    QCOMPARE(Form->QuestionList.StoredQuestion(0), std::string("caf\x82"));
+    QCOMPARE(Form->QuestionList.StoredAnswer(0), std::string("cr\x8ame"));
+    QCOMPARE(Form->QuestionList.StoredQuestion(1), std::string("zee"));
 }
 
 void TestEditorTools::chosenFontReachesGridMemoAndFile()

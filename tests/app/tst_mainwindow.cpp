@@ -5,13 +5,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -425,8 +426,11 @@ private slots:
         QVERIFY(Covered.contains(Window->Toolbar->geometry()));
         QVERIFY(Covered.contains(Window->StatusBar->geometry()));
         QCOMPARE(QApplication::widgetAt(Window->Toolbar->mapToGlobal(QPoint(10, 10))), Window->lbxDebug->viewport());
-        QCOMPARE(Window->lbxDebug->item(0)->text(), QStringLiteral("DEBUG INFO:"));
-        QVERIFY(!Window->lbxDebug->findItems(QStringLiteral("Total: 2"), Qt::MatchExactly).isEmpty());
+        const QAbstractItemModel* Lines = Window->lbxDebug->model();
+        QCOMPARE(Lines->index(0, 0).data().toString(), QStringLiteral("DEBUG INFO:"));
+        QVERIFY(!Lines->match(Lines->index(0, 0), Qt::DisplayRole, QStringLiteral("Total: 2"), 1, Qt::MatchExactly)
+                     .isEmpty());
+        QCOMPARE(Lines->index(Lines->rowCount() - 1, 0).data().toString(), QStringLiteral("[1] 'vraag2' = 'antwoord2' "));
         QTest::keyClick(Window.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Window->lbxDebug->isVisible());
         QTest::keyClick(Window.get(), Qt::Key_F12, All);
@@ -436,12 +440,35 @@ private slots:
     void F2AndF3CopyQuestionAndAnswer()
     {
         auto Window = StartMainWindow();
+        QClipboard* Clipboard = QGuiApplication::clipboard();
         Window->memVraag->SetText(QStringLiteral("de kat"));
         Window->memAntwoord->SetText(QStringLiteral("the cat"));
         QTest::keyClick(Window.get(), Qt::Key_F2);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("de kat"));
+        QCOMPARE(Clipboard->text(), QStringLiteral("de kat"));
         QTest::keyClick(Window.get(), Qt::Key_F3);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the cat"));
+        QCOMPARE(Clipboard->text(), QStringLiteral("the cat"));
+
+        // Whatever was selected, the whole text is copied and nothing stays
+        // selected; Shift, Ctrl or Alt held make no difference.
+        for (const Qt::KeyboardModifiers Held : {Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                                 Qt::KeyboardModifiers(Qt::ControlModifier),
+                                                 Qt::KeyboardModifiers(Qt::AltModifier)}) {
+            Clipboard->setText(QStringLiteral("oud"));
+            QTextCursor Cursor = Window->memVraag->textCursor();
+            Cursor.setPosition(1);
+            Cursor.setPosition(4, QTextCursor::KeepAnchor);
+            Window->memVraag->setTextCursor(Cursor);
+            QTest::keyClick(Window.get(), Qt::Key_F2, Held);
+            QCOMPARE(Clipboard->text(), QStringLiteral("de kat"));
+            QVERIFY(!Window->memVraag->textCursor().hasSelection());
+            QTest::keyClick(Window.get(), Qt::Key_F3, Held);
+            QCOMPARE(Clipboard->text(), QStringLiteral("the cat"));
+        }
+
+        // Nothing to copy: the clipboard keeps what it had.
+        Window->memAntwoord->SetText(QString());
+        QTest::keyClick(Window.get(), Qt::Key_F3);
+        QCOMPARE(Clipboard->text(), QStringLiteral("the cat"));
     }
 
     void IdleStateIgnoresKeys()

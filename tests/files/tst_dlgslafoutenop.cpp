@@ -207,6 +207,15 @@ void TestDlgSlaFoutenOp::ownFileNameAfterTheOverwriteQuestion()
     RunDialog(Script);
     QVERIFY(!TMainFixture::Read(Own).contains("nul"));
     QCOMPARE(QString::fromStdString(Table().ListName), Own);
+
+    // The file now holds a part of the table: the whole table is unsaved
+    // work, and closing asks about it.
+    QVERIFY(Table().Changed);
+    QVERIFY(Main().mnuOpslaan->isEnabled());
+    TDialogScript Closing;
+    Closing.AnswerNo(QStringLiteral("De huidige tabel is gewijzigd, opslaan?"));
+    QVERIFY(Main().close());
+    VERIFY_SCRIPT(Closing);
 }
 
 void TestDlgSlaFoutenOp::failedWriteIsReported()

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // New, open, save, save as and exit on the real main window, with the file
 // dialogs and questions answered as a user would.
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QTest>
+#include <QToolButton>
+#include <QWindow>
+#include <functional>
 
 #include "app/resultspanel.h"
 #include "dialogscript.h"
@@ -67,14 +74,21 @@ private slots:
     void filtersMatchAnyCaseAndAllFilesMeansAll();
     void severalFilesAreChosenWithCtrlInTheList();
 
-    void closeAsksAtMostTenTimes();
+    void closeAsksUntilSavedOrGivenUp();
     void exitByMenuAndAltF4();
+    void dismissedChangesQuestionCancelsTheCommand();
+    void completionListGoesWithTheOpenDialog();
 
     void unreadableTableAmongSeveralStopsTheOpen();
     void saveToAFullDiskKeepsTheTableChanged();
     void saveIntoAFolderThatTakesNoFiles();
+    void failedSaveAsKeepsTheTableName();
+    void failedCommandIsReportedWhereItStarts();
 
 private:
+    // Opens File with the open command and changes the first question.
+    void OpenAndChange(const QString& File);
+
     std::unique_ptr<TMainFixture> Fixture;
     TMainFixture& F() { return *Fixture; }
     TfrmMain& Main() { return *Fixture->Main; }
@@ -389,15 +403,26 @@ void TestFileCommands::severalFilesAreChosenWithCtrlInTheList()
     QVERIFY(Table().ListName.empty());
 }
 
-void TestFileCommands::closeAsksAtMostTenTimes()
+void TestFileCommands::closeAsksUntilSavedOrGivenUp()
 {
     Table().Add("een", "one");
     Table().Changed = true;
+    // No limit: the question comes back for as long as the table is
+    // neither saved nor given up.
     TDialogScript Script;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 12; ++i)
         Script.AnswerYes(SaveChanges).CancelFileDialog();
-    QVERIFY(Main().close());
+    Script.Then("frmJaNee", [](QWidget* Dialog) { QTest::keyClick(Dialog, Qt::Key_Escape); });
+    QVERIFY(!Main().close());
     VERIFY_SCRIPT(Script);
+    QVERIFY(Main().isVisible());
+    QVERIFY(Table().Changed);
+    QVERIFY(!QFile::exists(F().IniPath()));
+
+    TDialogScript GiveUp;
+    GiveUp.AnswerNo(SaveChanges);
+    QVERIFY(Main().close());
+    VERIFY_SCRIPT(GiveUp);
     QVERIFY(!Main().isVisible());
     QVERIFY(QFile::exists(F().IniPath()));
 }
@@ -470,7 +495,7 @@ void TestFileCommands::saveToAFullDiskKeepsTheTableChanged()
     }
     VERIFY_SCRIPT(Script);
     QVERIFY(Table().Changed);
-    QCOMPARE(QString::fromStdString(Table().ListName), Full);
+    QVERIFY(Table().ListName.empty()); // the new name was not written
     QCOMPARE(Table().Count(), 1);
 }
 
@@ -489,6 +514,160 @@ void TestFileCommands::saveIntoAFolderThatTakesNoFiles()
                  Error.what());
     }
     QVERIFY(Table().Changed);
+}
+
+void TestFileCommands::OpenAndChange(const QString& File)
+{
+    TDialogScript Open;
+    Open.ChooseFiles({File});
+    Main().Files->OpenTables();
+    VERIFY_SCRIPT(Open);
+    Table().SetQuestion(0, "veranderd");
+    Main().UpdateCommandStates();
+    QVERIFY(Table().Changed);
+}
+
+void TestFileCommands::dismissedChangesQuestionCancelsTheCommand()
+{
+    const QString File = F().WriteTable("les.mt4", {"een = one", "twee = two"});
+    OpenAndChange(File);
+    using TAnswer = std::function<void(QWidget*)>;
+    const TAnswer Escape = [](QWidget* Dialog) { QTest::keyClick(Dialog, Qt::Key_Escape); };
+    const TAnswer CloseBox = [](QWidget* Dialog) { Dialog->close(); };
+    const auto Key = [this](Qt::Key Key) {
+        Main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Main()));
+        QTest::keyClick(&Main(), Key, Qt::ControlModifier);
+    };
+    const auto Unchanged = [this, &File] {
+        return Entries(Table()) == QStringList({"veranderd=one", "twee=two"}) && Table().Changed
+               && QString::fromStdString(Table().ListName) == File && Main().State == msIdle;
+    };
+
+    // Esc or the close box in the question of Ctrl+N, Ctrl+O or closing:
+    // the command stops, and nothing is given up (no file dialog either).
+    for (const TAnswer& Dismiss : {Escape, CloseBox}) {
+        TDialogScript New;
+        New.Then("frmJaNee", Dismiss);
+        Key(Qt::Key_N);
+        VERIFY_SCRIPT(New);
+        QVERIFY(Unchanged());
+
+        TDialogScript Open;
+        Open.Then("frmJaNee", Dismiss);
+        Key(Qt::Key_O);
+        VERIFY_SCRIPT(Open);
+        QVERIFY(Unchanged());
+
+        TDialogScript Close;
+        Close.Then("frmJaNee", Dismiss);
+        QVERIFY(!Main().close());
+        VERIFY_SCRIPT(Close);
+        QVERIFY(Main().isVisible());
+        QVERIFY(Unchanged());
+    }
+
+    // "&Nee" by Alt+N still gives the changes up.
+    TDialogScript GiveUp;
+    GiveUp.Then("frmJaNee", [](QWidget* Dialog) { QTest::keyClick(Dialog, Qt::Key_N, Qt::AltModifier); });
+    Key(Qt::Key_N);
+    VERIFY_SCRIPT(GiveUp);
+    QCOMPARE(Table().Count(), 1); // the editor's blank entry
+    QVERIFY(!Table().Changed);
+    QCOMPARE(Main().State, msEdit);
+    QCOMPARE(TMainFixture::Read(File), QByteArray("een = one\r\ntwee = two\r\n"));
+}
+
+void TestFileCommands::completionListGoesWithTheOpenDialog()
+{
+    const QString File = F().WriteTable("engels.mt4", {"huis = house"});
+    F().WriteTable("engels2.mt4", {"kat = cat"});
+    QPointer<QWidget> List;
+    TDialogScript Script;
+    Script.Then("QFileDialog", [&](QWidget* Widget) {
+        auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+        Dialog->setDirectory(F().Folder.path());
+        auto* Edit = Dialog->findChild<QLineEdit*>("fileNameEdit");
+        Edit->setFocus();
+        // The list shows once the folder is read and a further key is typed.
+        QTest::keyClicks(Edit, "en");
+        if (!QTest::qWaitFor([Edit] { return Edit->completer() && Edit->completer()->completionCount() == 2; }))
+            qWarning("the folder was not read");
+        QTest::keyClick(Edit, Qt::Key_G);
+        if (QTest::qWaitFor([Edit] { return Edit->completer()->popup()->isVisible(); }))
+            List = Edit->completer()->popup();
+        // The dialog closes while the list is still up.
+        Edit->setText(File);
+        static_cast<QDialog*>(Dialog)->accept();
+    });
+    Main().mnuOpenen->trigger();
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Entries(Table()), QStringList({"huis=house"}));
+    QVERIFY2(List, "the completion list never showed");
+    QVERIFY(!List->isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+
+    // The keyboard belongs to the main window again: Ctrl+E and Ctrl+PgDn
+    // come through the window system to the editor.
+    Main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Main()));
+    QTest::keyClick(Main().windowHandle(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(Main().State, msEdit);
+    QTest::keyClick(Main().windowHandle(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(Main().lblItemNr->text(), QStringLiteral("[1/1]"));
+}
+
+void TestFileCommands::failedSaveAsKeepsTheTableName()
+{
+    const QString File = F().WriteTable("les.mt4", {"een = one"});
+    OpenAndChange(File);
+    const QString Full = F().Path("vol.mt4");
+    QVERIFY(QFile::link("/dev/full", Full));
+    TDialogScript Script;
+    Script.ChooseFiles({Full}).AnswerYes(Overwrite);
+    QVERIFY_THROWS_EXCEPTION(EListWriteError, Main().Files->SaveTableAs());
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(QString::fromStdString(Table().ListName), File);
+    QCOMPARE(Main().StatusPanels[5]->text(), QStringLiteral("Bestand: les.mt4"));
+    QVERIFY(Table().Changed);
+
+    // "Opslaan" writes the table's own file, without a question.
+    TDialogScript NoDialogs;
+    Main().mnuOpslaan->trigger();
+    VERIFY_SCRIPT(NoDialogs);
+    QCOMPARE(TMainFixture::Read(File), QByteArray("[FONT:Arial,9,1] = [FONT:Arial,9,1]\r\nveranderd = one\r\n"));
+    QVERIFY(!Table().Changed);
+}
+
+void TestFileCommands::failedCommandIsReportedWhereItStarts()
+{
+    // A failure of a command started by a key or a button is shown where the
+    // command starts; nothing of it reaches Qt's event code (this test runs
+    // on a plain application object, without the program's last net).
+    const QString Full = F().Path("vol.mt4");
+    QVERIFY(QFile::link("/dev/full", Full));
+    Table().Add("een", "one");
+    Table().ListName = Full.toStdString();
+    Table().Changed = true;
+    Main().UpdateCommandStates();
+    Main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Main()));
+    QStringList Messages;
+    const auto Note = [&Messages](QWidget* Box) {
+        Messages << Box->property("text").toString();
+        Box->close();
+    };
+    TDialogScript Script;
+    Script.Then("GeneralError", Note).Then("GeneralError", Note);
+    QTest::keyClick(&Main(), Qt::Key_S, Qt::ControlModifier);
+    QTest::mouseClick(Main().btnOpslaan, Qt::LeftButton);
+    VERIFY_SCRIPT(Script);
+    QCOMPARE(Messages.size(), 2);
+    for (const QString& Message : Messages)
+        QVERIFY2(Message.startsWith("Fout tijdens schrijven " + Full + ": ") && Message.endsWith(u'.'),
+                 qPrintable(Message));
+    QVERIFY(Table().Changed);
+    QVERIFY(Main().isVisible());
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +15,7 @@
 
 #include "app/frmmain.h"
 #include "app/mainwindowfixture.h"
+#include "files/frmjanee.h"
 #include "print/easyreport.h"
 #include "print/frmprint.h"
 #include "print/pdftext.h"
@@ -109,6 +110,7 @@ public:
 
     int Shown = 0;
     int Boxes = 0;
+    int Asked = 0; // overwrite questions, answered "&Ja"
     QString FirstLabel;
     QString LastLabel;
 
@@ -129,6 +131,9 @@ protected:
         } else if (auto* Box = qobject_cast<QMessageBox*>(Watched); Box && Event->type() == QEvent::Show) {
             ++Boxes;
             QMetaObject::invokeMethod(Box, &QDialog::accept, Qt::QueuedConnection);
+        } else if (auto* Question = qobject_cast<TfrmJaNee*>(Watched); Question && Event->type() == QEvent::Show) {
+            ++Asked;
+            QMetaObject::invokeMethod(Question->btnJa, &QPushButton::click, Qt::QueuedConnection);
         }
         return false;
     }
@@ -157,6 +162,7 @@ private slots:
     void WithoutPrinterAnUnwritablePdfIsReported();
     void LongPrintoutShowsItsProgress();
     void StoppedPrintoutLeavesNoHalfPdf();
+    void WithoutPrinterAnExistingFileIsReplacedOnlyAfterJa();
     void CtrlPInTheMainWindowPrintsTheLoadedTable();
     void CtrlPDoesNothingWhenPrintingIsSwitchedOff();
 };
@@ -444,6 +450,7 @@ void TestFrmPrint::StoppedPrintoutLeavesNoHalfPdf()
     {
         TProgressWatch Watch(true);
         Fixture.Form.Print();
+        QCOMPARE(Watch.Asked, 1);
         QCOMPARE(Watch.Shown, 1);
         QCOMPARE(Watch.LastLabel, QString("Het afdrukken wordt gestopt..."));
         QCOMPARE(Watch.Boxes, 0); // stopping is no failure, and there is no file to point to
@@ -457,6 +464,50 @@ void TestFrmPrint::StoppedPrintoutLeavesNoHalfPdf()
     Fixture.Form.Print();
     QCOMPARE(Again.Boxes, 1);
     QCOMPARE(EntriesOn(TPdfText(Earlier.fileName()), TPdfText(Earlier.fileName()).PageCount()).last(), "999");
+    QCOMPARE(Again.Asked, 1); // the earlier file is there again to be replaced
+}
+
+void TestFrmPrint::WithoutPrinterAnExistingFileIsReplacedOnlyAfterJa()
+{
+    if (TfrmPrint::HasDefaultPrinter())
+        QSKIP("a printer is installed; this checks the PDF written without one");
+    TPrintFixture Fixture(2);
+    const QString Own = Fixture.Form.PdfFileName();
+    QFile File(Own);
+    QVERIFY(File.open(QIODevice::WriteOnly));
+    File.write("eigen werk");
+    File.close();
+
+    // Answers the overwrite question, then expects Box (when given).
+    auto Answer = [](bool Yes, QString& Asked, TBoxAnswer* Box) {
+        WhenModal([Yes, &Asked, Box](QWidget* Modal) {
+            auto* Dialog = qobject_cast<TfrmJaNee*>(Modal);
+            if (!Dialog) {
+                Modal->close();
+                return;
+            }
+            Asked = Dialog->lblVraag->text();
+            if (Box)
+                Box->Expect();
+            QTest::mouseClick(Yes ? Dialog->btnJa : Dialog->btnNee, Qt::LeftButton);
+        });
+    };
+    QString Asked;
+    Answer(false, Asked, nullptr);
+    Fixture.Form.Print();
+    QCOMPARE(Asked, QStringLiteral("Bestand bestaat al, overschrijven?"));
+    QVERIFY(File.open(QIODevice::ReadOnly));
+    QCOMPARE(File.readAll(), QByteArray("eigen werk"));
+    File.close();
+
+    Asked.clear();
+    TBoxAnswer Box;
+    Answer(true, Asked, &Box);
+    Fixture.Form.Print();
+    QCOMPARE(Asked, QStringLiteral("Bestand bestaat al, overschrijven?"));
+    QCOMPARE(Box.Boxes, 1);
+    QCOMPARE(Box.Icon, QMessageBox::Information);
+    QCOMPARE(TPdfText(Own).PageCount(), 1);
 }
 
 void TestFrmPrint::CtrlPInTheMainWindowPrintsTheLoadedTable()

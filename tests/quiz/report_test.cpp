@@ -138,6 +138,14 @@ TEST(Report, EntryStatusAndDebugList)
     EXPECT_EQ(Lines[21], "[0] 'huis' = 'house' [* F F:2]");
     EXPECT_EQ(Lines[24], "[3] 'kat' = 'cat' ");
 
+    // The list in parts, as a long table is shown: the same lines.
+    std::vector<std::string> Head;
+    Table.ShowDebugInfo(Head, 0, false);
+    ASSERT_EQ(Head.size(), 21u);
+    for (int Entry = 0; Entry < Table.Count(); ++Entry)
+        Head.push_back(Table.DebugEntryLine(Entry));
+    EXPECT_EQ(Head, Lines);
+
     Table.Reverse = true;
     Table.ShowDebugInfo(Lines, 1);
     ASSERT_GE(Lines.size(), 2u);
