@@ -65,14 +65,15 @@ bool ContainsUpper(const std::string& Text, const std::string& Pattern)
            != Text.end();
 }
 
-// A memo's text as Windows-1252 bytes. The memos only take characters that
-// Windows-1252 holds, so the second conversion is a safety net.
-std::string MemoBytes(const TMemo* Memo)
+// A memo's text as bytes of its column's code page. The memos only take
+// characters that the code page holds, so the second conversion is a safety
+// net.
+std::string MemoBytes(const TMemo* Memo, int CodePage)
 {
     const QString Text = Memo->Text();
-    if (auto Bytes = QtToWin(Text))
+    if (auto Bytes = QtToWin(Text, CodePage))
         return *Bytes;
-    return QtToWin(TWinTextGuard::Cleaned(Text)).value_or(std::string());
+    return QtToWin(TWinTextGuard::Cleaned(Text, CodePage), CodePage).value_or(std::string());
 }
 
 // The writing system picked in a font dialog; QFontDatabase::Any when none.
@@ -203,8 +204,7 @@ void TEditPanel::StartEditing()
     if (Main.btnBewerken->isHidden())
         return;
     List.Reverse = false;
-    Main.memVraag->setFont(ToQFont(List.QFont()));
-    Main.memAntwoord->setFont(ToQFont(List.AFont()));
+    ApplyMemoFonts();
     {
         // The table may have been read, cleared or quizzed since the last
         // time: the grid starts afresh.
@@ -250,8 +250,8 @@ void TEditPanel::ShowCurrentEntry()
     if (Count == 0)
         return;
     if (Current < Count) {
-        QuestionGuard->ShowText(WinToQt(List.Question(Current)));
-        AnswerGuard->ShowText(WinToQt(List.Answer(Current)));
+        QuestionGuard->ShowText(ColumnToQt(List.Question(Current), List.QFont().Charset));
+        AnswerGuard->ShowText(ColumnToQt(List.Answer(Current), List.AFont().Charset));
     } else {
         QuestionGuard->ShowText(QString());
         AnswerGuard->ShowText(QString());
@@ -305,8 +305,8 @@ void TEditPanel::StoreMemos()
         // typed new ones: the memos were empty, not showing that entry.
         OnlyTyped = List.Count() == Before;
     }
-    const std::string Question = MemoBytes(Main.memVraag);
-    const std::string Answer = MemoBytes(Main.memAntwoord);
+    const std::string Question = MemoBytes(Main.memVraag, QuestionGuard->CodePage());
+    const std::string Answer = MemoBytes(Main.memAntwoord, AnswerGuard->CodePage());
     if (!OnlyTyped || !Trimmed(Question).empty())
         List.SetQuestion(Current, Question);
     if (!OnlyTyped || !Trimmed(Answer).empty())
@@ -568,18 +568,29 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     if (Chosen.pointSize() < SmallestFontSize)
         Chosen.setPointSize(SmallestFontSize);
     const TTableFont Font = ToTableFont(Chosen, ChosenWritingSystem(Dialog), Previous);
-    if (QuestionSide) {
+    // The stored bytes stay as they are: a column of another character set
+    // shows the same bytes in that set's letters.
+    if (MemosModified())
+        StoreMemos();
+    if (QuestionSide)
         List.SetQFont(Font);
-        Main.memVraag->setFont(ToQFont(List.QFont()));
-        Main.lblVraagTekst->setFont(ToQFont(List.QFont()));
-    } else {
+    else
         List.AFont() = Font;
-        Main.memAntwoord->setFont(ToQFont(List.AFont()));
-        Main.lblAntwoordTekst->setFont(ToQFont(List.AFont()));
-    }
+    ApplyMemoFonts();
+    ApplyColumnFont(Main.lblVraagTekst, List.QFont());
+    ApplyColumnFont(Main.lblAntwoordTekst, List.AFont());
+    ShowCurrentEntry();
     List.Changed = true;
     ApplyGridFonts();
     Main.UpdateCommandStates();
+}
+
+void TEditPanel::ApplyMemoFonts()
+{
+    ApplyColumnFont(Main.memVraag, List.QFont());
+    ApplyColumnFont(Main.memAntwoord, List.AFont());
+    QuestionGuard->SetCodePage(CodePageOfCharset(List.QFont().Charset));
+    AnswerGuard->SetCodePage(CodePageOfCharset(List.AFont().Charset));
 }
 
 void TEditPanel::ApplyGridFonts()

@@ -76,6 +76,9 @@ private:
     void ChooseFont(bool QuestionSide);
     void DeleteCurrentEntry();
     void ApplyGridFonts();
+    // The memos take the fonts, writing directions and code pages of the
+    // columns they edit.
+    void ApplyMemoFonts();
     void ShowGridRow(int Row);
     // Scrolls the grid so that the current row is the seventh one shown.
     void ScrollToCurrent();

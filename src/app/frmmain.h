@@ -79,6 +79,8 @@ public:
     // --- key handling (the window sees every key first) ---
     bool FormKeyDown(QKeyEvent* Event); // true: the key is consumed
     void FormKeyPress(char& Key);
+    // The code page of the column that the focused memo edits.
+    [[nodiscard]] int TypingCodePage() const;
     void FormResize();
 
     // --- commands ---

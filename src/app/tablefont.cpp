@@ -2,10 +2,12 @@
 #include "app/tablefont.h"
 
 #include <QFontDatabase>
+#include <QWidget>
 #include <array>
 #include <utility>
 
 #include "app/wintext.h"
+#include "editor/codepage.h"
 
 namespace {
 
@@ -60,4 +62,20 @@ TTableFont ToTableFont(const QFont& Chosen, int WritingSystem, const TTableFont&
     if (const int Charset = CharsetOfWritingSystem(WritingSystem); Charset >= 0)
         Result.Charset = Charset;
     return Result;
+}
+
+Qt::LayoutDirection ColumnDirection(const TTableFont& Font)
+{
+    return IsRightToLeftCodePage(CodePageOfCharset(Font.Charset)) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+Qt::Alignment ColumnAlignment(const TTableFont& Font)
+{
+    return ColumnDirection(Font) == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+void ApplyColumnFont(QWidget* Widget, const TTableFont& Font)
+{
+    Widget->setFont(ToQFont(Font));
+    Widget->setLayoutDirection(ColumnDirection(Font));
 }

@@ -20,3 +20,11 @@
 
 // The Windows character-set number of a writing system; -1 when it has none.
 [[nodiscard]] int CharsetOfWritingSystem(int WritingSystem);
+
+// Hebrew and Arabic columns are shown right to left, the others left to right.
+[[nodiscard]] Qt::LayoutDirection ColumnDirection(const TTableFont& Font);
+// The horizontal alignment of a column's texts that goes with it.
+[[nodiscard]] Qt::Alignment ColumnAlignment(const TTableFont& Font);
+
+// Gives Widget the column's font and writing direction.
+void ApplyColumnFont(QWidget* Widget, const TTableFont& Font);

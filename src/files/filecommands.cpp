@@ -8,12 +8,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 
 #include "app/editpanel.h"
 #include "app/frmmain.h"
+#include "app/memorantapplication.h"
 #include "app/resultspanel.h"
 #include "files/dlgslafoutenop.h"
 #include "files/frmjanee.h"
+#include "files/tablefiles.h"
 #include "files/windowsettings.h"
 
 QStringList NameFilters(const QString& Filter)
@@ -66,6 +69,12 @@ TFileCommands::TFileCommands(TfrmMain& Main) : QObject(&Main), Main(Main)
     dlgSave = MakeTableDialog(&Main, QStringLiteral("dlgSave"), SaveTableFilter, true);
     OpenFilter = dlgOpen->nameFilters().constFirst();
     SaveFilter = dlgSave->nameFilters().constFirst();
+    // A bare name gets the extension of the format chosen.
+    connect(dlgSave, &QFileDialog::filterSelected, dlgSave, [this](const QString& Filter) {
+        const qsizetype Star = Filter.indexOf(QStringLiteral("*."));
+        const QString Extension = Star < 0 ? QString() : Filter.mid(Star + 2).section(u' ', 0, 0).remove(u')');
+        dlgSave->setDefaultSuffix(Extension.isEmpty() || Extension == u"*" ? QStringLiteral("mt4") : Extension);
+    });
 
     connect(Main.mnuNieuw, &QAction::triggered, this, &TFileCommands::NewTable);
     connect(Main.mnuOpenen, &QAction::triggered, this, &TFileCommands::OpenTables);
@@ -89,6 +98,7 @@ void TFileCommands::NewTable()
     while (Main.QuestionList.Changed)
         AskSaveChanges();
     Main.QuestionList.Clear();
+    ImportedName.clear();
     Main.State = msNoTable;
     Main.pnlKlaar->ClearChart();
     Main.UpdateCommandStates();
@@ -111,11 +121,13 @@ void TFileCommands::OpenTables()
     RememberFolder(Files.constFirst());
     TQuestionlist& Table = Main.QuestionList;
     Table.Clear();
+    Utf8TextName.clear();
+    ImportedName.clear();
     try {
         for (const QString& File : Files) {
             Main.SetPrompt(QStringLiteral("Inlezen tabel %1...").arg(QDir::toNativeSeparators(File)), QString());
             Main.lblPrompt1->repaint();
-            Table.LoadFromFile(TableFileName(File));
+            LoadTableFile(File);
             Main.pnlKlaar->ClearChart();
         }
     } catch (...) {
@@ -130,6 +142,23 @@ void TFileCommands::OpenTables()
     ShowTableIdle();
 }
 
+void TFileCommands::LoadTableFile(const QString& FileName)
+{
+    const TLoadResult Result = TTableFiles::Load(Main.QuestionList, FileName);
+    if (Result.Format == TTableFormat::Utf8Text && !Main.QuestionList.ListName.empty()) {
+        Utf8TextName = TableFilePath(Main.QuestionList.ListName);
+        Utf8TextBom = Result.Bom;
+    }
+    if (TTableFiles::IsForeign(Result.Format))
+        ImportedName = FileName;
+    const QString Message = TTableImport::Message(FileName, Result.Report);
+    if (Message.isEmpty())
+        return;
+    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, QMessageBox::Ok, &Main);
+    Box.setObjectName(QStringLiteral("dlgInlezen"));
+    Box.exec();
+}
+
 void TFileCommands::ShowTableIdle()
 {
     Main.State = Main.QuestionList.Count() > 0 ? msIdle : msNoTable;
@@ -142,16 +171,17 @@ void TFileCommands::SaveTable()
     TQuestionlist& Table = Main.QuestionList;
     try {
         if (!Table.ListName.empty()) {
-            Table.SaveToFile(Table.ListName);
+            SaveUnderListName();
         } else {
             for (;;) {
                 dlgSave->setDirectory(InitialFolder());
+                ProposeSaveName();
                 if (!RunDialog(dlgSave, SaveFilter))
                     break;
                 const QString File = dlgSave->selectedFiles().constFirst();
                 RememberFolder(File);
                 if (!QFileInfo::exists(File) || AskYesNo(OverwriteQuestion, false)) {
-                    Table.SaveToFile(TableFileName(File));
+                    TTableFiles::Save(Table, File);
                     break;
                 }
             }
@@ -161,6 +191,21 @@ void TFileCommands::SaveTable()
         throw;
     }
     Main.UpdateCommandStates();
+}
+
+void TFileCommands::SaveUnderListName()
+{
+    const QString File = TableFilePath(Main.QuestionList.ListName);
+    if (!Utf8TextName.isEmpty() && File == Utf8TextName)
+        TTableFiles::Save(Main.QuestionList, File, TTableFormat::Utf8Text, Utf8TextBom);
+    else
+        TTableFiles::Save(Main.QuestionList, File);
+}
+
+void TFileCommands::ProposeSaveName()
+{
+    if (!ImportedName.isEmpty())
+        dlgSave->selectFile(QFileInfo(ImportedName).completeBaseName() + QStringLiteral(".MT4"));
 }
 
 void TFileCommands::SaveTableAs()

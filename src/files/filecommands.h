@@ -17,10 +17,11 @@ class TfrmMain;
 // other, patterns separated by ";".
 inline const QString OpenTableFilter = QStringLiteral(
     "memorant bestanden|*.mt4;*.mtw;*.mt|memorant versie 4 bestanden|*.mt4|memorant voor Windows "
-    "bestanden|*.mtw|memorant voor DOS bestanden|*.mt|ASCII tekstbestanden|*.txt;*.asc|alle bestanden|*.*");
+    "bestanden|*.mtw|memorant voor DOS bestanden|*.mt|ASCII tekstbestanden|*.txt;*.asc|KVTML-woordenlijsten|*.kvtml|"
+    "CSV- en TSV-bestanden|*.csv;*.tsv|alle bestanden|*.*");
 inline const QString SaveTableFilter = QStringLiteral(
     "memorant versie 4 bestanden|*.mt4|memorant voor Windows bestanden|*.mtw|memorant voor DOS "
-    "bestanden|*.mt|tekstbestanden|*.txt|alle bestanden|*.*");
+    "bestanden|*.mt|tekstbestanden|*.txt|KVTML-woordenlijst|*.kvtml|CSV UTF-8|*.csv|alle bestanden|*.*");
 
 // The filter list as Qt's name filters: "name (*.a *.b)".
 [[nodiscard]] QStringList NameFilters(const QString& Filter);
@@ -53,6 +54,10 @@ public:
     // raises its error, and the window stays open.
     bool CanClose();
 
+    // Reads one table file into the table, whatever its format, and tells
+    // the user in one message what was left out or changed on the way.
+    void LoadTableFile(const QString& FileName);
+
     // The folder the table dialogs open in: the folder of the last table
     // file chosen, kept in the settings file; the program's folder at first.
     [[nodiscard]] QString InitialFolder() const;
@@ -65,7 +70,18 @@ private:
     [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter);
     void ShowTableIdle();
 
+    // Writes the table under its own name, in the format it was read in.
+    void SaveUnderListName();
+    // The save dialog's first proposal: a table read from another trainer's
+    // file is proposed under that file's name as ".MT4".
+    void ProposeSaveName();
+
     TfrmMain& Main;
     QString OpenFilter;
     QString SaveFilter;
+    // The table read last: a UTF-8 text table is saved back in UTF-8 under
+    // its name; another trainer's file gives the name the save proposes.
+    QString Utf8TextName;
+    bool Utf8TextBom = false;
+    QString ImportedName;
 };

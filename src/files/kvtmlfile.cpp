@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/kvtmlfile.h"
+
+#include <QHash>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+// One entry: the text and comment of each translation, by language id.
+struct TEntryTexts {
+    QHash<QString, QString> Text;
+    QHash<QString, QString> Comment;
+};
+
+class TKvtmlParser {
+public:
+    TKvtmlParser(const QByteArray& Bytes, const QString& FileName) : Xml(Bytes), FileName(FileName) {}
+
+    TImportedTable Parse();
+
+private:
+    void ReadIdentifiers();
+    void ReadEntries();
+    void ReadTranslation(TEntryTexts& Entry);
+    void ReadOldEntry(); // <e><o>...</o><t>...</t></e>
+    [[noreturn]] void Fail(const QString& What) { ThrowReadError(FileName, Xml.lineNumber(), What); }
+    void CheckXml();
+    TImportedTable Collect();
+
+    QXmlStreamReader Xml;
+    const QString& FileName;
+    QStringList Languages;
+    std::vector<TEntryTexts> Entries;
+    bool Old = false;
+};
+
+void TKvtmlParser::CheckXml()
+{
+    if (Xml.hasError())
+        Fail(QStringLiteral("ongeldige XML (%1)").arg(Xml.errorString()));
+}
+
+TImportedTable TKvtmlParser::Parse()
+{
+    if (!Xml.readNextStartElement()) {
+        CheckXml();
+        Fail(QStringLiteral("het bestand is leeg"));
+    }
+    if (Xml.name() != u"kvtml")
+        Fail(QStringLiteral("geen KVTML-woordenlijst"));
+    Old = Xml.attributes().value(QLatin1StringView("version")).isEmpty();
+    while (Xml.readNextStartElement()) {
+        if (Xml.name() == u"identifiers")
+            ReadIdentifiers();
+        else if (Xml.name() == u"entries")
+            ReadEntries();
+        else if (Old && Xml.name() == u"e")
+            ReadOldEntry();
+        else
+            Xml.skipCurrentElement();
+    }
+    CheckXml();
+    // Whatever follows the root element must be well-formed too.
+    while (!Xml.atEnd())
+        Xml.readNext();
+    CheckXml();
+    if (Entries.empty())
+        Fail(QStringLiteral("de woordenlijst bevat geen woorden"));
+    return Collect();
+}
+
+void TKvtmlParser::ReadIdentifiers()
+{
+    while (Xml.readNextStartElement()) {
+        if (Xml.name() == u"identifier")
+            Languages << Xml.attributes().value(QLatin1StringView("id")).toString();
+        Xml.skipCurrentElement();
+    }
+}
+
+void TKvtmlParser::ReadEntries()
+{
+    while (Xml.readNextStartElement()) {
+        if (Xml.name() != u"entry") {
+            Xml.skipCurrentElement();
+            continue;
+        }
+        TEntryTexts Entry;
+        while (Xml.readNextStartElement()) {
+            if (Xml.name() == u"translation")
+                ReadTranslation(Entry);
+            else
+                Xml.skipCurrentElement();
+        }
+        Entries.push_back(std::move(Entry));
+    }
+}
+
+void TKvtmlParser::ReadTranslation(TEntryTexts& Entry)
+{
+    const QString Id = Xml.attributes().value(QLatin1StringView("id")).toString();
+    while (Xml.readNextStartElement()) {
+        if (Xml.name() == u"text")
+            Entry.Text[Id] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (Xml.name() == u"comment")
+            Entry.Comment[Id] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else
+            Xml.skipCurrentElement();
+    }
+}
+
+void TKvtmlParser::ReadOldEntry()
+{
+    TEntryTexts Entry;
+    while (Xml.readNextStartElement()) {
+        if (Xml.name() == u"o")
+            Entry.Text[QStringLiteral("0")] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (Xml.name() == u"t")
+            Entry.Text[QStringLiteral("1")] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else
+            Xml.skipCurrentElement();
+    }
+    Entries.push_back(std::move(Entry));
+}
+
+TImportedTable TKvtmlParser::Collect()
+{
+    if (Old)
+        Languages = {QStringLiteral("0"), QStringLiteral("1")};
+    if (Languages.isEmpty())
+        Languages << QStringLiteral("0");
+    TImportedTable Table;
+    Table.Entries.reserve(Entries.size());
+    const bool OneLanguage = Languages.size() == 1;
+    int LeftOut = 0;
+    for (const TEntryTexts& Entry : Entries) {
+        const QString Word = Entry.Text.value(Languages[0]);
+        const QString Question = OneLanguage ? Entry.Comment.value(Languages[0]) : Word;
+        const QString Answer = OneLanguage ? Word : Entry.Text.value(Languages[1]);
+        if (TableTrimmed(Question).isEmpty() || TableTrimmed(Answer).isEmpty()) {
+            ++LeftOut;
+            continue;
+        }
+        Table.Entries.push_back({Question, Answer});
+    }
+    if (Languages.size() > 2)
+        Table.Notices << QStringLiteral("De woordenlijst heeft %1 talen; alleen de eerste twee zijn gelezen, "
+                                        "%2 andere talen zijn weggelaten.")
+                             .arg(Languages.size())
+                             .arg(Languages.size() - 2);
+    if (LeftOut > 0 && OneLanguage)
+        Table.Notices << QStringLiteral("%1 van de %2 woorden hebben geen omschrijving (commentaar) die als vraag "
+                                        "kan dienen en zijn weggelaten.")
+                             .arg(LeftOut)
+                             .arg(Entries.size());
+    else if (LeftOut > 0)
+        Table.Notices << QStringLiteral("%1 van de %2 woorden hebben geen vertaling in beide talen en zijn weggelaten.")
+                             .arg(LeftOut)
+                             .arg(Entries.size());
+    return Table;
+}
+
+} // namespace
+
+TImportedTable TKvtmlFile::Read(const QString& FileName)
+{
+    return Parse(ReadWholeFile(FileName), FileName);
+}
+
+TImportedTable TKvtmlFile::Parse(const QByteArray& Bytes, const QString& FileName)
+{
+    TKvtmlParser Parser(Bytes, FileName);
+    return Parser.Parse();
+}
+
+QByteArray TKvtmlFile::Written(const std::vector<TImportedEntry>& Entries, const QString& Title)
+{
+    QByteArray Bytes;
+    QXmlStreamWriter Xml(&Bytes);
+    Xml.setAutoFormatting(true);
+    Xml.setAutoFormattingIndent(1);
+    Xml.writeStartDocument();
+    Xml.writeDTD(QStringLiteral("<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
+    Xml.writeStartElement(QStringLiteral("kvtml"));
+    Xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+    Xml.writeStartElement(QStringLiteral("information"));
+    Xml.writeTextElement(QStringLiteral("generator"), QStringLiteral("Memorant"));
+    Xml.writeTextElement(QStringLiteral("title"), Title);
+    Xml.writeEndElement();
+    Xml.writeStartElement(QStringLiteral("identifiers"));
+    const QString Names[] = {QStringLiteral("Vraag"), QStringLiteral("Antwoord")};
+    for (int Id = 0; Id < 2; ++Id) {
+        Xml.writeStartElement(QStringLiteral("identifier"));
+        Xml.writeAttribute(QStringLiteral("id"), QString::number(Id));
+        Xml.writeTextElement(QStringLiteral("name"), Names[Id]);
+        Xml.writeEndElement();
+    }
+    Xml.writeEndElement();
+    Xml.writeStartElement(QStringLiteral("entries"));
+    for (std::size_t i = 0; i < Entries.size(); ++i) {
+        Xml.writeStartElement(QStringLiteral("entry"));
+        Xml.writeAttribute(QStringLiteral("id"), QString::number(i));
+        const QString* Texts[] = {&Entries[i].Question, &Entries[i].Answer};
+        for (int Id = 0; Id < 2; ++Id) {
+            Xml.writeStartElement(QStringLiteral("translation"));
+            Xml.writeAttribute(QStringLiteral("id"), QString::number(Id));
+            Xml.writeTextElement(QStringLiteral("text"), *Texts[Id]);
+            Xml.writeEndElement();
+        }
+        Xml.writeEndElement();
+    }
+    Xml.writeEndDocument();
+    return Bytes;
+}
