@@ -126,6 +126,7 @@ TImportedTable TCsvFile::Entries(const std::vector<QStringList>& Records)
         }
         Table.Entries.push_back({Question, Answer});
     }
+    Table.LeftOut = Incomplete;
     if (Incomplete > 0)
         Table.Notices << QStringLiteral("%1 regel(s) zonder vraag of antwoord zijn overgeslagen.").arg(Incomplete);
     if (MoreColumns)

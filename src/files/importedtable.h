@@ -17,6 +17,9 @@ struct TImportedEntry {
 
 struct TImportedTable {
     std::vector<TImportedEntry> Entries;
+    // Entries of the file that could not become a table entry (no question
+    // or no answer); the notices tell why.
+    int LeftOut = 0;
     // Things the format holds that the table leaves out, one Dutch sentence
     // each ("2 andere talen zijn weggelaten.").
     QStringList Notices;

@@ -2,6 +2,7 @@
 #include "files/kvtmlfile.h"
 
 #include <QHash>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -13,9 +14,29 @@ struct TEntryTexts {
     QHash<QString, QString> Comment;
 };
 
+// True when the file says it is in UTF-8, or says nothing and so is, but
+// holds bytes that are no UTF-8: older word lists were saved in Latin-1
+// with a UTF-8 declaration.
+bool IsMislabelledUtf8(const QByteArray& Bytes)
+{
+    if (Bytes.startsWith("\xFF\xFE") || Bytes.startsWith("\xFE\xFF") || QUtf8StringView(Bytes).isValidUtf8())
+        return false;
+    const QByteArray Declaration = Bytes.left(Bytes.indexOf("?>") + 1).toLower();
+    const qsizetype Encoding = Declaration.indexOf("encoding=");
+    return Encoding < 0 || Declaration.mid(Encoding + 10, 5) == "utf-8";
+}
+
 class TKvtmlParser {
 public:
-    TKvtmlParser(const QByteArray& Bytes, const QString& FileName) : Xml(Bytes), FileName(FileName) {}
+    TKvtmlParser(const QByteArray& Bytes, const QString& FileName) : FileName(FileName)
+    {
+        if (IsMislabelledUtf8(Bytes)) {
+            Xml.addData(QStringDecoder(QStringDecoder::Latin1).decode(Bytes));
+            Mislabelled = true;
+        } else {
+            Xml.addData(Bytes);
+        }
+    }
 
     TImportedTable Parse();
 
@@ -33,6 +54,7 @@ private:
     QStringList Languages;
     std::vector<TEntryTexts> Entries;
     bool Old = false;
+    bool Mislabelled = false;
 };
 
 void TKvtmlParser::CheckXml()
@@ -144,6 +166,10 @@ TImportedTable TKvtmlParser::Collect()
         }
         Table.Entries.push_back({Question, Answer});
     }
+    Table.LeftOut = LeftOut;
+    if (Mislabelled)
+        Table.Notices << QStringLiteral("Het bestand is geen geldige UTF-8-tekst, zoals het zegt; "
+                                        "het is gelezen als Latin-1 (West-Europees).");
     if (Languages.size() > 2)
         Table.Notices << QStringLiteral("De woordenlijst heeft %1 talen; alleen de eerste twee zijn gelezen, "
                                         "%2 andere talen zijn weggelaten.")

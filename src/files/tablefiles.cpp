@@ -32,6 +32,11 @@ bool IsBareNotes(const QString& Text)
 
 TTableFormat FormatOfText(const QByteArray& Bytes, QString& Text, const QString& FileName)
 {
+    const QByteArrayView Body = Bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(Bytes).sliced(3) : QByteArrayView(Bytes);
+    if (Body.startsWith("#separator:") || Body.startsWith("#html:")) {
+        Text = DecodeUtf8File(Bytes, FileName);
+        return TTableFormat::Notes;
+    }
     const bool Utf8 = TUtf8TextFile::IsUtf8Text(Bytes);
     const bool Ascii = !Utf8 && QUtf8StringView(Bytes).isValidUtf8()
                        && std::none_of(Bytes.begin(), Bytes.end(), [](char C) { return C == 0; });

@@ -76,6 +76,7 @@ TImportReport TTableImport::AddTo(TQuestionlist& List, const TImportedTable& Tab
 {
     TImportReport Report;
     Report.Notices = Table.Notices;
+    Report.LeftOut = Table.LeftOut;
     int QuestionPage = CodePageOfCharset(List.QuestionFont.Charset);
     int AnswerPage = CodePageOfCharset(List.AnswerFont.Charset);
     if (List.Count() == 0) {

@@ -19,6 +19,7 @@ struct TTextChange {
 
 struct TImportReport {
     int ChangedTexts = 0;
+    int LeftOut = 0; // entries of the file that the table could not take
     std::vector<TTextChange> FirstChanges; // at most three
     QStringList Notices;                   // what the format held that the table left out
 
