@@ -59,7 +59,10 @@ TTableFont ToTableFont(const QFont& Chosen, int WritingSystem, const TTableFont&
     Result.Italic = Chosen.italic();
     Result.Underline = Chosen.underline();
     Result.StrikeOut = Chosen.strikeOut();
-    if (const int Charset = CharsetOfWritingSystem(WritingSystem); Charset >= 0)
+    // "Latin" covers the Central European, Turkish and Baltic sets as well:
+    // a column in one of them keeps it.
+    const bool KeepsLatinSet = WritingSystem == QFontDatabase::Latin && IsLatinCodePage(CodePageOfCharset(Previous.Charset));
+    if (const int Charset = CharsetOfWritingSystem(WritingSystem); Charset >= 0 && !KeepsLatinSet)
         Result.Charset = Charset;
     return Result;
 }

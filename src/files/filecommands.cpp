@@ -175,8 +175,7 @@ void TFileCommands::SaveTable()
         } else {
             for (;;) {
                 dlgSave->setDirectory(InitialFolder());
-                ProposeSaveName();
-                if (!RunDialog(dlgSave, SaveFilter))
+                if (!RunDialog(dlgSave, SaveFilter, ProposedSaveName()))
                     break;
                 const QString File = dlgSave->selectedFiles().constFirst();
                 RememberFolder(File);
@@ -202,10 +201,9 @@ void TFileCommands::SaveUnderListName()
         TTableFiles::Save(Main.QuestionList, File);
 }
 
-void TFileCommands::ProposeSaveName()
+QString TFileCommands::ProposedSaveName() const
 {
-    if (!ImportedName.isEmpty())
-        dlgSave->selectFile(QFileInfo(ImportedName).completeBaseName() + QStringLiteral(".MT4"));
+    return ImportedName.isEmpty() ? QString() : QFileInfo(ImportedName).completeBaseName() + QStringLiteral(".MT4");
 }
 
 void TFileCommands::SaveTableAs()
@@ -241,11 +239,14 @@ void TFileCommands::RememberFolder(const QString& FileName)
     Main.WindowSettings->WriteDir(FolderOf(FileName));
 }
 
-// Shows Dialog with the filter chosen at its last confirmed use; remembers
-// the filter when the user confirms.
-bool TFileCommands::RunDialog(QFileDialog* Dialog, QString& Filter)
+// Shows Dialog with the filter chosen at its last confirmed use, and the
+// file name Proposed if there is one; remembers the filter when the user
+// confirms.
+bool TFileCommands::RunDialog(QFileDialog* Dialog, QString& Filter, const QString& Proposed)
 {
     Dialog->selectNameFilter(Filter);
+    if (!Proposed.isEmpty())
+        Dialog->selectFile(Proposed);
     if (Dialog->exec() != QDialog::Accepted || Dialog->selectedFiles().isEmpty())
         return false;
     Filter = Dialog->selectedNameFilter();

@@ -67,14 +67,14 @@ public:
 
 private:
     void RememberFolder(const QString& FileName);
-    [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter);
+    [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter, const QString& Proposed = QString());
     void ShowTableIdle();
 
     // Writes the table under its own name, in the format it was read in.
     void SaveUnderListName();
-    // The save dialog's first proposal: a table read from another trainer's
-    // file is proposed under that file's name as ".MT4".
-    void ProposeSaveName();
+    // The save dialog's proposal: a table read from another trainer's file
+    // is proposed under that file's name as ".MT4"; otherwise none.
+    [[nodiscard]] QString ProposedSaveName() const;
 
     TfrmMain& Main;
     QString OpenFilter;
