@@ -126,8 +126,10 @@ bool IsWinText(const QString& Text, int CodePage)
 
 int CharactersMissingIn(const QString& Text, int CodePage)
 {
+    const TCodePageMap& Map = MapOf(CodePage);
     int Missing = 0;
-    (void)QtToWinReplacing(Text, CodePage, Missing);
+    for (qsizetype i = 0; i < Text.size(); i += CharacterLength(Text, i))
+        Missing += CharacterLength(Text, i) == 1 && Map.Byte(Text.at(i).unicode()) ? 0 : 1;
     return Missing;
 }
 

@@ -23,11 +23,10 @@ bool IsAscii(const QString& Text)
 // the longest table text.
 std::string TableText(const QString& Text, int CodePage, TImportReport& Report)
 {
-    QString Clean = Text;
-    for (QChar& C : Clean)
-        if (C.unicode() < 32)
-            C = u' ';
-    Clean = TableTrimmed(Clean);
+    QString Clean = TableTrimmed(Text);
+    for (qsizetype i = 0; i < Clean.size(); ++i)
+        if (Clean.at(i).unicode() < 32)
+            Clean[i] = u' ';
     int Replaced = 0;
     std::string Bytes = QtToWinReplacing(Clean, CodePage, Replaced);
     const bool Cut = Bytes.size() > static_cast<std::size_t>(MaxTextLength);
