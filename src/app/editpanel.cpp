@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "app/frmmain.h"
 #include "app/griddelegate.h"
@@ -445,14 +446,14 @@ void TEditPanel::SearchEntry()
     Dialog.setWindowTitle(QStringLiteral("Zoeken"));
     Dialog.setLabelText(QStringLiteral("Zoektekst:"));
     Dialog.setInputMode(QInputDialog::TextInput);
-    Dialog.setTextValue(WinToQt(Main.SearchText));
+    Dialog.setTextValue(QString::fromStdString(Main.SearchText));
     if (auto* Edit = Dialog.findChild<QLineEdit*>()) {
         Edit->setMaxLength(SearchTextLength);
         Edit->selectAll();
         // Only characters that an entry can hold can be searched for.
-        connect(Edit, &QLineEdit::textEdited, Edit, [Edit](const QString& Text) {
-            if (!IsWinText(Text))
-                Edit->setText(TWinTextGuard::Cleaned(Text));
+        connect(Edit, &QLineEdit::textEdited, Edit, [this, Edit](const QString& Text) {
+            if (const QString Clean = SearchableText(Text); Clean != Text)
+                Edit->setText(Clean);
         });
     }
     QWidget* Focus = QApplication::focusWidget();
@@ -461,10 +462,10 @@ void TEditPanel::SearchEntry()
         Focus->setFocus();
     if (Answer != QDialog::Accepted)
         return;
-    Main.SearchText = Trimmed(QtToWin(TWinTextGuard::Cleaned(Dialog.textValue())).value_or(std::string()));
+    Main.SearchText = SearchableText(Dialog.textValue()).trimmed().toStdString();
     if (Main.SearchText.empty())
         return;
-    const int Found = FindEntry(Main.SearchText);
+    const int Found = FindEntry(QString::fromStdString(Main.SearchText));
     if (Found < 0) {
         QMessageBox Box(QMessageBox::NoIcon, QApplication::applicationName(),
                         QStringLiteral("Niet gevonden"), QMessageBox::Ok, &Main);
@@ -479,13 +480,28 @@ void TEditPanel::SearchEntry()
     ScrollToCurrent();
 }
 
-int TEditPanel::FindEntry(const std::string& Text) const
+QString TEditPanel::SearchableText(const QString& Text) const
+{
+    const QString InQuestions = TWinTextGuard::Cleaned(Text, CodePageOfCharset(List.QuestionFont.Charset));
+    const QString InAnswers = TWinTextGuard::Cleaned(Text, CodePageOfCharset(List.AnswerFont.Charset));
+    return InQuestions.size() >= InAnswers.size() ? InQuestions : InAnswers;
+}
+
+int TEditPanel::FindEntry(const QString& Text) const
 {
     const int Count = List.Count();
     if (Count == 0)
         return -1;
-    std::string Pattern = Text;
-    std::transform(Pattern.begin(), Pattern.end(), Pattern.begin(), AsciiUpper);
+    // The text in the bytes of each column; a column that cannot hold it
+    // cannot contain it.
+    const auto PatternIn = [&Text](const TTableFont& Font) {
+        std::optional<std::string> Pattern = QtToColumn(Text, Font.Charset);
+        if (Pattern)
+            std::transform(Pattern->begin(), Pattern->end(), Pattern->begin(), AsciiUpper);
+        return Pattern;
+    };
+    const std::optional<std::string> QuestionPattern = PatternIn(List.QFont());
+    const std::optional<std::string> AnswerPattern = PatternIn(List.AFont());
     // Every other entry once, from the one after the current entry on,
     // wrapping from the last to the first; the current entry itself is not
     // examined.
@@ -494,7 +510,8 @@ int TEditPanel::FindEntry(const std::string& Text) const
         const int i = (Start + Step) % Count;
         if (i == Start)
             break;
-        if (ContainsUpper(List.Question(i), Pattern) || ContainsUpper(List.Answer(i), Pattern))
+        if ((QuestionPattern && ContainsUpper(List.Question(i), *QuestionPattern))
+            || (AnswerPattern && ContainsUpper(List.Answer(i), *AnswerPattern)))
             return i;
     }
     return -1;

@@ -70,7 +70,9 @@ private:
     void StoreMemos();
     // The entry after the current one, wrapping around, that contains Text;
     // -1 when none does.
-    [[nodiscard]] int FindEntry(const std::string& Text) const;
+    [[nodiscard]] int FindEntry(const QString& Text) const;
+    // Text without the characters that neither column can hold.
+    [[nodiscard]] QString SearchableText(const QString& Text) const;
     void ConnectCommands();
     void ConvertTable(std::string (*Convert)(std::string_view));
     void ChooseFont(bool QuestionSide);

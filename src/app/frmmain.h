@@ -51,7 +51,7 @@ public:
     QDateTime QuizStartTime;
     bool AccentsConverted = false;
     bool FirstActivation = true;
-    std::string SearchText; // Windows-1252
+    std::string SearchText; // UTF-8: the columns may differ in code page
 
     // --- operations ---
     void UpdateCommandStates();

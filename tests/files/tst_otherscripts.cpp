@@ -171,6 +171,23 @@ void TestOtherScripts::editingKeepsToTheColumnsCodePage()
     QCOMPARE(Table().StoredQuestion(0), std::string("\xF1\xEE\xE1\xE0\xEA\xE0\xFB" "e"));
     QCOMPARE(Table().StoredAnswer(0), std::string("de hond\xE9"));
     QCOMPARE(GridText(Main(), 0, 0), QStringLiteral("собакаыe"));
+
+    // Search finds Cyrillic in the Cyrillic column (any case of the Latin
+    // letters, exact Cyrillic), and drops what neither column can hold.
+    QString Offered;
+    TDialogScript Search;
+    Search.Then(QStringLiteral("dlgZoeken"), [&Offered](QWidget* Dialog) {
+        auto* Edit = Dialog->findChild<QLineEdit*>();
+        Edit->selectAll();
+        Type(Edit, QStringLiteral("σЁлк"));
+        Offered = Edit->text();
+        static_cast<QDialog*>(Dialog)->accept();
+    });
+    QTest::keyClick(KeyTarget(Main()), Qt::Key_F, Qt::ControlModifier);
+    VERIFY_SCRIPT(Search);
+    QCOMPARE(Offered, QStringLiteral("Ёлк"));
+    QCOMPARE(Main().memVraag->Text(), QStringLiteral("Ёлка"));
+    QCOMPARE(Main().SearchText, QStringLiteral("Ёлк").toStdString());
 }
 
 void TestOtherScripts::aCyrillicFontRereadsTheSameBytes()
