@@ -6,6 +6,16 @@
 
 namespace {
 
+// The text with the typographic ligatures that the font drew (a folder name
+// with "ff" comes back as U+FB00) spelled out again.
+QString WithoutLigatures(QString Text)
+{
+    static const QString Spelled[] = {"ff", "fi", "fl", "ffi", "ffl", "ft", "st"};
+    for (char16_t Ligature = 0xFB00; Ligature <= 0xFB06; ++Ligature)
+        Text.replace(QChar(Ligature), Spelled[Ligature - 0xFB00]);
+    return Text;
+}
+
 bool RunPdfToText(const QStringList& Arguments, QByteArray& Output, QString& Error)
 {
     QProcess Process;
@@ -32,7 +42,7 @@ bool TPdfText::ReadLayout(const QString& FileName)
     QByteArray Output;
     if (!RunPdfToText({"-layout", "-enc", "UTF-8", FileName, "-"}, Output, FError))
         return false;
-    LayoutPages = QString::fromUtf8(Output).split('\f');
+    LayoutPages = WithoutLigatures(QString::fromUtf8(Output)).split('\f');
     if (!LayoutPages.isEmpty() && LayoutPages.last().trimmed().isEmpty())
         LayoutPages.removeLast();
     return true;
@@ -56,7 +66,7 @@ bool TPdfText::ReadWords(const QString& FileName)
             Word.YMin = Attributes.value("yMin").toDouble();
             Word.XMax = Attributes.value("xMax").toDouble();
             Word.YMax = Attributes.value("yMax").toDouble();
-            Word.Text = Xml.readElementText();
+            Word.Text = WithoutLigatures(Xml.readElementText());
             Words.last().append(Word);
         }
     }
