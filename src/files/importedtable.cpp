@@ -98,7 +98,8 @@ QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName)
     const QByteArrayView Body = Bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(Bytes).sliced(3) : QByteArrayView(Bytes);
     const QByteArray Text = Body.toByteArray();
     if (const qsizetype Bad = FirstInvalidUtf8(Text); Bad >= 0) {
-        const bool Utf16 = Bad + 1 < Text.size() && (Text.at(Bad) == 0 || Text.at(Bad + 1) == 0) && Bad <= 1;
+        // UTF-16 without a byte order mark: a NUL byte in the first character.
+        const bool Utf16 = Bad <= 1 && Text.at(Bad) == 0;
         ThrowReadError(FileName, LineAt(Text, Bad),
                        Utf16 ? QStringLiteral("het bestand is in UTF-16; sla het op als UTF-8")
                              : QStringLiteral("geen geldige UTF-8-tekst (binair bestand?)"));

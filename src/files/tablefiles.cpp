@@ -2,6 +2,7 @@
 #include "files/tablefiles.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "files/csvfile.h"
 #include "files/filecommands.h"

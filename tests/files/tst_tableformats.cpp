@@ -316,6 +316,8 @@ void TestTableFormats::badInputAddsNothing_data()
                                        << "open.csv: regel 2: aanhalingsteken zonder afsluitend aanhalingsteken";
     QTest::newRow("UTF-16") << "utf16.csv" << Raw("\xFF\xFE" "a\0,\0b\0")
                             << "utf16.csv: regel 1: het bestand is in UTF-16";
+    QTest::newRow("UTF-16 without byte order mark") << "utf16.tsv" << Raw("a\0\t\0b\0")
+                                                    << "utf16.tsv: regel 1: het bestand is in UTF-16";
     QTest::newRow("binary CSV") << "binair.csv" << Raw("a,b\nc,d\n\x80\x81\x00\x02")
                                 << "binair.csv: regel 3: geen geldige UTF-8-tekst";
     QTest::newRow("binary notes") << "binair.txt" << Raw("#separator:tab\na\tb\n\xC3(")
