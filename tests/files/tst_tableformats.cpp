@@ -4,6 +4,7 @@
 // into the table's code pages, and the Dutch messages for files that cannot
 // be read.
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -89,6 +90,7 @@ private slots:
     void badInputAddsNothing_data();
     void badInputAddsNothing();
     void roundTripBetweenFormats();
+    void randomBytesEitherReadWholeOrAddNothing();
 
 private:
     QString Write(const QString& Name, const QByteArray& Bytes)
@@ -370,6 +372,42 @@ void TestTableFormats::roundTripBetweenFormats()
     QVERIFY(NotesCsv.open(QIODevice::ReadOnly));
     QCOMPARE(NotesCsv.readAll(), QByteArray("\xEF\xBB\xBF" "σκύλος,de hond\r\n"));
     QCOMPARE(Texts(TKvtmlFile::Parse(TKvtmlFile::Written({{"a<&>", "b\"'"}}, "t"), "x").Entries), QStringList({"a<&>=b\"'"}));
+}
+
+void TestTableFormats::randomBytesEitherReadWholeOrAddNothing()
+{
+    // Mangled copies of valid files: a reader either takes the file or
+    // raises its read error, and then the table is as it was.
+    const QByteArray Seeds[] = {
+        KvtmlHead + Identifiers(2) + "<entries>" + KvtmlEntry(0, {"собака", "hond"}) + "</entries></kvtml>\n",
+        "\xEF\xBB\xBF\"a, b\",c\r\nσ;\"\"\"x\"\n",
+        "#separator:tab\n#html:true\n<b>a</b>&amp;\tb&#x41;\n",
+    };
+    const QString Names[] = {"ruis.kvtml", "ruis.csv", "ruis.txt"};
+    QRandomGenerator Random(15);
+    for (int Round = 0; Round < 300; ++Round) {
+        const int Kind = Round % 3;
+        QByteArray Bytes = Seeds[Kind];
+        for (int Change = Random.bounded(1, 6); Change > 0; --Change) {
+            const auto At = Random.bounded(static_cast<int>(Bytes.size()));
+            switch (Random.bounded(3)) {
+            case 0: Bytes[At] = static_cast<char>(Random.bounded(256)); break;
+            case 1: Bytes.remove(At, 1); break;
+            default: Bytes.insert(At, "\"<&\n\t=,;\x80"[Random.bounded(9)]); break;
+            }
+        }
+        TQuestionlist List;
+        List.Add("vast", "fixed");
+        try {
+            (void)TTableFiles::Load(List, Write(Names[Kind], Bytes));
+        } catch (const EListReadError&) {
+            QCOMPARE(List.Count(), 1);
+        }
+        for (int i = 0; i < List.Count(); ++i) {
+            QVERIFY(!List.StoredQuestion(i).empty() && !List.StoredAnswer(i).empty());
+            QVERIFY(List.StoredQuestion(i).size() <= std::size_t(MaxTextLength));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTableFormats)
