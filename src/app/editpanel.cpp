@@ -525,9 +525,15 @@ void TEditPanel::mnuAccentToDosClick() { ConvertTable(&WinTextToDos); }
 
 void TEditPanel::ConvertTable(std::string (*Convert)(std::string_view))
 {
+    // The DOS code page pairs with Windows-1252 only: a column in another
+    // code page (Cyrillic, Greek, ...) would be garbled, and keeps its bytes.
+    const bool Questions = CodePageOfCharset(List.QFont().Charset) == WesternCodePage;
+    const bool Answers = CodePageOfCharset(List.AFont().Charset) == WesternCodePage;
     for (int i = 0; i < List.Count(); ++i) {
-        List.SetQuestion(i, Convert(List.Question(i)));
-        List.SetAnswer(i, Convert(List.Answer(i)));
+        if (Questions)
+            List.SetQuestion(i, Convert(List.Question(i)));
+        if (Answers)
+            List.SetAnswer(i, Convert(List.Answer(i)));
     }
     Main.AccentsConverted = true;
     Model->AllRowsChanged();

@@ -172,6 +172,12 @@ void TestOtherScripts::editingKeepsToTheColumnsCodePage()
     QCOMPARE(Table().StoredAnswer(0), std::string("de hond\xE9"));
     QCOMPARE(GridText(Main(), 0, 0), QStringLiteral("собакаыe"));
 
+    // Converting accents between DOS and Windows leaves the Cyrillic column
+    // alone: that conversion knows only the Western code page.
+    Main().mnuAccentToDos->trigger();
+    QCOMPARE(Table().StoredQuestion(0), std::string("\xF1\xEE\xE1\xE0\xEA\xE0\xFB" "e"));
+    QCOMPARE(Table().StoredAnswer(0), std::string("de hond\x82"));
+
     // Search finds Cyrillic in the Cyrillic column (any case of the Latin
     // letters, exact Cyrillic), and drops what neither column can hold.
     QString Offered;
