@@ -171,7 +171,7 @@ void TFileCommands::SaveTable()
     TQuestionlist& Table = Main.QuestionList;
     try {
         if (!Table.ListName.empty()) {
-            SaveUnderListName();
+            SaveFile(TableFilePath(Table.ListName));
         } else {
             for (;;) {
                 dlgSave->setDirectory(InitialFolder());
@@ -180,7 +180,7 @@ void TFileCommands::SaveTable()
                 const QString File = dlgSave->selectedFiles().constFirst();
                 RememberFolder(File);
                 if (!QFileInfo::exists(File) || AskYesNo(OverwriteQuestion, false)) {
-                    TTableFiles::Save(Table, File);
+                    SaveFile(File);
                     break;
                 }
             }
@@ -192,10 +192,9 @@ void TFileCommands::SaveTable()
     Main.UpdateCommandStates();
 }
 
-void TFileCommands::SaveUnderListName()
+void TFileCommands::SaveFile(const QString& File)
 {
-    const QString File = TableFilePath(Main.QuestionList.ListName);
-    if (!Utf8TextName.isEmpty() && File == Utf8TextName)
+    if (!Utf8TextName.isEmpty() && QFileInfo(File) == QFileInfo(Utf8TextName))
         TTableFiles::Save(Main.QuestionList, File, TTableFormat::Utf8Text, Utf8TextBom);
     else
         TTableFiles::Save(Main.QuestionList, File);

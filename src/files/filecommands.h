@@ -70,8 +70,9 @@ private:
     [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter, const QString& Proposed = QString());
     void ShowTableIdle();
 
-    // Writes the table under its own name, in the format it was read in.
-    void SaveUnderListName();
+    // Writes the table as File: in the format of its extension, and a UTF-8
+    // text table that was read from File in UTF-8 again.
+    void SaveFile(const QString& File);
     // The save dialog's proposal: a table read from another trainer's file
     // is proposed under that file's name as ".MT4"; otherwise none.
     [[nodiscard]] QString ProposedSaveName() const;

@@ -91,6 +91,7 @@ private slots:
     void importedWordListIsNeverOverwritten();
     void saveAsWritesKvtmlAndCsv();
     void commandLineOpensOtherFormats();
+    void utf8TextTableStaysUtf8();
     void unreadableFileAddsNothing();
 
 private:
@@ -141,7 +142,9 @@ void TestOtherScripts::russianTableShowsQuizzesAndSavesBackByteForByte()
     AbortQuiz(Main());
 
     Table().Changed = true;
+    Main().UpdateCommandStates();
     Main().mnuOpslaan->trigger();
+    QVERIFY(!Table().Changed); // written
     QCOMPARE(TMainFixture::Read(File), Original);
 }
 
@@ -301,6 +304,27 @@ void TestOtherScripts::commandLineOpensOtherFormats()
     QCOMPARE(Entries(Table()), QStringList({"huis=house", "kat=cat"}));
     QCOMPARE(Main().State, msIdle);
     QVERIFY(Table().ListName.empty());
+}
+
+void TestOtherScripts::utf8TextTableStaysUtf8()
+{
+    const QString File = F().Path(QStringLiteral("grieks.txt"));
+    TMainFixture::Write(File, "σκύλος = hond\r\n");
+    Main().CarryOutCommandLine({File});
+    QCOMPARE(Table().AnswerFont.Charset, 1);
+    QCOMPARE(Table().QuestionFont.Charset, 161);
+    Table().Add("\xE3\xDC\xF4\xE1", "kat"); // γάτα
+    Table().Changed = true;
+    Main().UpdateCommandStates();
+    Main().mnuOpslaan->trigger();
+    QCOMPARE(TMainFixture::Read(File), QByteArray("[FONT:Arial,9,161] = [FONT:Arial,9,1]\r\nσκύλος = hond\r\nγάτα = kat\r\n"));
+
+    // Saved under its own name through "Ops&laan als...", it stays UTF-8.
+    TDialogScript Save;
+    Save.ChooseFiles({File}).AnswerYes(QStringLiteral("Bestand bestaat al, overschrijven?"));
+    Main().mnuOpslaanAls->trigger();
+    VERIFY_SCRIPT(Save);
+    QVERIFY(TMainFixture::Read(File).contains("σκύλος = hond"));
 }
 
 void TestOtherScripts::unreadableFileAddsNothing()
