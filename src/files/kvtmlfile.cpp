@@ -1,17 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/kvtmlfile.h"
 
-#include <QHash>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 namespace {
 
-// One entry: the text and comment of each translation, by language id.
+struct TTranslation {
+    QString Id; // the language
+    QString Text;
+    QString Comment;
+};
+
+// One entry: its translations, usually two or three, looked up by language.
 struct TEntryTexts {
-    QHash<QString, QString> Text;
-    QHash<QString, QString> Comment;
+    std::vector<TTranslation> Translations;
+
+    TTranslation& For(const QString& Id)
+    {
+        for (TTranslation& Translation : Translations)
+            if (Translation.Id == Id)
+                return Translation;
+        return Translations.emplace_back(TTranslation{Id, {}, {}});
+    }
+    [[nodiscard]] const TTranslation* Find(const QString& Id) const
+    {
+        for (const TTranslation& Translation : Translations)
+            if (Translation.Id == Id)
+                return &Translation;
+        return nullptr;
+    }
+    [[nodiscard]] QString Text(const QString& Id) const { return Find(Id) ? Find(Id)->Text : QString(); }
+    [[nodiscard]] QString Comment(const QString& Id) const { return Find(Id) ? Find(Id)->Comment : QString(); }
 };
 
 // True when the file says it is in UTF-8, or says nothing and so is, but
@@ -124,9 +145,9 @@ void TKvtmlParser::ReadTranslation(TEntryTexts& Entry)
     const QString Id = Xml.attributes().value(QLatin1StringView("id")).toString();
     while (Xml.readNextStartElement()) {
         if (Xml.name() == u"text")
-            Entry.Text[Id] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            Entry.For(Id).Text = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (Xml.name() == u"comment")
-            Entry.Comment[Id] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            Entry.For(Id).Comment = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else
             Xml.skipCurrentElement();
     }
@@ -137,9 +158,9 @@ void TKvtmlParser::ReadOldEntry()
     TEntryTexts Entry;
     while (Xml.readNextStartElement()) {
         if (Xml.name() == u"o")
-            Entry.Text[QStringLiteral("0")] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            Entry.For(QStringLiteral("0")).Text = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (Xml.name() == u"t")
-            Entry.Text[QStringLiteral("1")] = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            Entry.For(QStringLiteral("1")).Text = Xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else
             Xml.skipCurrentElement();
     }
@@ -157,9 +178,9 @@ TImportedTable TKvtmlParser::Collect()
     const bool OneLanguage = Languages.size() == 1;
     int LeftOut = 0;
     for (const TEntryTexts& Entry : Entries) {
-        const QString Word = Entry.Text.value(Languages[0]);
-        const QString Question = OneLanguage ? Entry.Comment.value(Languages[0]) : Word;
-        const QString Answer = OneLanguage ? Word : Entry.Text.value(Languages[1]);
+        const QString Word = Entry.Text(Languages[0]);
+        const QString Question = OneLanguage ? Entry.Comment(Languages[0]) : Word;
+        const QString Answer = OneLanguage ? Word : Entry.Text(Languages[1]);
         if (TableTrimmed(Question).isEmpty() || TableTrimmed(Answer).isEmpty()) {
             ++LeftOut;
             continue;
