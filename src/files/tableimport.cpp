@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::size_t ShownChanges = 3;
 
-// Characters of Text that no code page has in common with ASCII.
-bool IsAscii(const QString& Text)
-{
-    for (const QChar C : Text)
-        if (C.unicode() >= 0x80)
-            return false;
-    return true;
-}
-
 // A text as the table holds it: control characters become spaces, the text
 // is trimmed, characters the code page lacks become "?", and it is cut to
 // the longest table text.
@@ -44,10 +35,18 @@ std::string TableText(const QString& Text, int CodePage, TImportReport& Report)
 
 int TTableImport::BestCodePage(const QStringList& Texts, int Preferred)
 {
-    QStringList Unusual; // the texts that are not plain ASCII decide
+    // Every code page holds ASCII: the other characters decide, each as
+    // often as it occurs. (Characters beyond the basic plane, surrogates
+    // among them, are in no code page and do not change the choice.)
+    std::vector<long long> Occurs(0x10000, 0);
     for (const QString& Text : Texts)
-        if (!IsAscii(Text))
-            Unusual << Text;
+        for (const QChar C : Text)
+            if (C.unicode() >= 0x80 && !C.isSurrogate())
+                ++Occurs[C.unicode()];
+    std::vector<std::pair<QString, long long>> Unusual;
+    for (char16_t Unit = 0x80; Unit < 0xFFFF; ++Unit)
+        if (Occurs[Unit] > 0)
+            Unusual.emplace_back(QString(QChar(Unit)), Occurs[Unit]);
     std::vector<int> Candidates{Preferred};
     for (const int CodePage : ColumnCodePages())
         if (CodePage != Preferred)
@@ -56,11 +55,8 @@ int TTableImport::BestCodePage(const QStringList& Texts, int Preferred)
     long long Fewest = -1;
     for (const int CodePage : Candidates) {
         long long Missing = 0;
-        for (const QString& Text : Unusual) {
-            Missing += CharactersMissingIn(Text, CodePage);
-            if (Fewest >= 0 && Missing >= Fewest)
-                break;
-        }
+        for (const auto& [Character, Count] : Unusual)
+            Missing += CharactersMissingIn(Character, CodePage) > 0 ? Count : 0;
         if (Fewest < 0 || Missing < Fewest) {
             Best = CodePage;
             Fewest = Missing;
