@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "app/wintext.h"
 #include "editor/btaccent.h"
 
 namespace {
@@ -85,7 +86,11 @@ bool TAccentKeys::KeyDown(QKeyEvent* Event)
         Modifiers.testFlag(Qt::ControlModifier), Key);
 }
 
-void TAccentKeys::KeyPress(char& Key)
+void TAccentKeys::KeyPress(char& Key, int CodePage)
 {
+    const char Typed = Key;
     AccentFilter.AccentKeyPress(Key);
+    // An accented letter that the column cannot hold stays the plain letter.
+    if (Key != Typed && !IsWinText(WinToQt(std::string(1, Key)), CodePage))
+        Key = Typed;
 }

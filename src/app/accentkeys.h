@@ -14,8 +14,8 @@ public:
     bool KeyDown(QKeyEvent* Event);
 
     // A typed character; a letter after an accent key becomes the accented
-    // letter.
-    void KeyPress(char& Key);
+    // letter, when the code page of the column being typed in holds it.
+    void KeyPress(char& Key, int CodePage);
 
     // The virtual-key code of the US-layout key that the event stands for:
     // recognised by the character on the key (also as a dead key of an

@@ -80,9 +80,9 @@ void TChoicePanel::ShowQuestion()
     Main.SetPrompt(QString(), QStringLiteral("Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)"));
     const TTableFont& Font = Main.QuestionList.AFont();
     for (int Row = 0; Row < 4; ++Row) {
-        lblAntwoord[Row]->setFont(ToQFont(Font));
+        ApplyColumnFont(lblAntwoord[Row], Font);
         SetTextColour(lblAntwoord[Row], QColor::fromRgb(Font.Color));
-        lblAntwoord[Row]->setText(WinToQt(Main.QuestionList.MCAnswer(Row + 1)));
+        lblAntwoord[Row]->setText(ColumnToQt(Main.QuestionList.MCAnswer(Row + 1), Font.Charset));
     }
 }
 
@@ -93,7 +93,7 @@ void TChoicePanel::ChoiceAnswerKey(char& Key)
         return;
     Key = 0; // the pick is no key for a control
     TQuestionlist& List = Main.QuestionList;
-    const QString Answer = WinToQt(List.CurrentAnswer());
+    const QString Answer = ColumnToQt(List.CurrentAnswer(), List.AFont().Charset);
     Main.memAntwoord->SetText(Answer);
     Main.lblAntwoordTekst->setText(Answer);
     const int Result = List.CheckMultiAnswer(Choice);

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "app/commandguard.h"
 #include "app/frmmain.h"
@@ -68,14 +69,15 @@ bool ContainsUpper(const std::string& Text, const std::string& Pattern)
            != Text.end();
 }
 
-// A memo's text as Windows-1252 bytes. The memos only take characters that
-// Windows-1252 holds, so the second conversion is a safety net.
-std::string MemoBytes(const TMemo* Memo)
+// A memo's text as bytes of its column's code page. The memos only take
+// characters that the code page holds, so the second conversion is a safety
+// net.
+std::string MemoBytes(const TMemo* Memo, int CodePage)
 {
     const QString Text = Memo->Text();
-    if (auto Bytes = QtToWin(Text))
+    if (auto Bytes = QtToWin(Text, CodePage))
         return *Bytes;
-    return QtToWin(TWinTextGuard::Cleaned(Text)).value_or(std::string());
+    return QtToWin(TWinTextGuard::Cleaned(Text, CodePage), CodePage).value_or(std::string());
 }
 
 // The writing system picked in a font dialog; QFontDatabase::Any when none.
@@ -219,8 +221,7 @@ void TEditPanel::StartEditing()
     if (Main.btnBewerken->isHidden())
         return;
     List.Reverse = false;
-    Main.memVraag->setFont(ToQFont(List.QFont()));
-    Main.memAntwoord->setFont(ToQFont(List.AFont()));
+    ApplyMemoFonts();
     {
         // The table may have been read, cleared or quizzed since the last
         // time: the grid starts afresh.
@@ -276,8 +277,8 @@ void TEditPanel::ShowCurrentEntry()
     if (Count == 0)
         return;
     if (Current < Count) {
-        QuestionGuard->ShowText(WinToQt(List.Question(Current)));
-        AnswerGuard->ShowText(WinToQt(List.Answer(Current)));
+        QuestionGuard->ShowText(ColumnToQt(List.Question(Current), List.QFont().Charset));
+        AnswerGuard->ShowText(ColumnToQt(List.Answer(Current), List.AFont().Charset));
     } else {
         QuestionGuard->ShowText(QString());
         AnswerGuard->ShowText(QString());
@@ -334,8 +335,8 @@ void TEditPanel::StoreMemos()
         // typed new ones: the memos were empty, not showing that entry.
         OnlyTyped = List.Count() == Before;
     }
-    const std::string Question = MemoBytes(Main.memVraag);
-    const std::string Answer = MemoBytes(Main.memAntwoord);
+    const std::string Question = MemoBytes(Main.memVraag, QuestionGuard->CodePage());
+    const std::string Answer = MemoBytes(Main.memAntwoord, AnswerGuard->CodePage());
     if (!OnlyTyped || !Trimmed(Question).empty())
         List.SetQuestion(Current, Question);
     if (!OnlyTyped || !Trimmed(Answer).empty())
@@ -474,14 +475,14 @@ void TEditPanel::SearchEntry()
     Dialog.setWindowTitle(QStringLiteral("Zoeken"));
     Dialog.setLabelText(QStringLiteral("Zoektekst:"));
     Dialog.setInputMode(QInputDialog::TextInput);
-    Dialog.setTextValue(WinToQt(Main.SearchText));
+    Dialog.setTextValue(QString::fromStdString(Main.SearchText));
     if (auto* Edit = Dialog.findChild<QLineEdit*>()) {
         Edit->setMaxLength(SearchTextLength);
         Edit->selectAll();
         // Only characters that an entry can hold can be searched for.
-        connect(Edit, &QLineEdit::textEdited, Edit, [Edit](const QString& Text) {
-            if (!IsWinText(Text))
-                Edit->setText(TWinTextGuard::Cleaned(Text));
+        connect(Edit, &QLineEdit::textEdited, Edit, [this, Edit](const QString& Text) {
+            if (const QString Clean = SearchableText(Text); Clean != Text)
+                Edit->setText(Clean);
         });
     }
     QWidget* Focus = QApplication::focusWidget();
@@ -490,10 +491,10 @@ void TEditPanel::SearchEntry()
         Focus->setFocus();
     if (Answer != QDialog::Accepted)
         return;
-    Main.SearchText = Trimmed(QtToWin(TWinTextGuard::Cleaned(Dialog.textValue())).value_or(std::string()));
+    Main.SearchText = SearchableText(Dialog.textValue()).trimmed().toStdString();
     if (Main.SearchText.empty())
         return;
-    const int Found = FindEntry(Main.SearchText);
+    const int Found = FindEntry(QString::fromStdString(Main.SearchText));
     if (Found < 0) {
         QMessageBox Box(QMessageBox::NoIcon, QApplication::applicationName(),
                         QStringLiteral("Niet gevonden"), QMessageBox::Ok, &Main);
@@ -508,13 +509,28 @@ void TEditPanel::SearchEntry()
     ScrollToCurrent();
 }
 
-int TEditPanel::FindEntry(const std::string& Text) const
+QString TEditPanel::SearchableText(const QString& Text) const
+{
+    const QString InQuestions = TWinTextGuard::Cleaned(Text, CodePageOfCharset(List.QuestionFont.Charset));
+    const QString InAnswers = TWinTextGuard::Cleaned(Text, CodePageOfCharset(List.AnswerFont.Charset));
+    return InQuestions.size() >= InAnswers.size() ? InQuestions : InAnswers;
+}
+
+int TEditPanel::FindEntry(const QString& Text) const
 {
     const int Count = List.Count();
     if (Count == 0)
         return -1;
-    std::string Pattern = Text;
-    std::transform(Pattern.begin(), Pattern.end(), Pattern.begin(), AsciiUpper);
+    // The text in the bytes of each column; a column that cannot hold it
+    // cannot contain it.
+    const auto PatternIn = [&Text](const TTableFont& Font) {
+        std::optional<std::string> Pattern = QtToColumn(Text, Font.Charset);
+        if (Pattern)
+            std::transform(Pattern->begin(), Pattern->end(), Pattern->begin(), AsciiUpper);
+        return Pattern;
+    };
+    const std::optional<std::string> QuestionPattern = PatternIn(List.QFont());
+    const std::optional<std::string> AnswerPattern = PatternIn(List.AFont());
     // Every other entry once, from the one after the current entry on,
     // wrapping from the last to the first; the current entry itself is not
     // examined. From a position past the end every entry is examined, from
@@ -525,7 +541,8 @@ int TEditPanel::FindEntry(const std::string& Text) const
         const int i = (Start + Step) % Count;
         if (i == Start)
             break;
-        if (ContainsUpper(List.Question(i), Pattern) || ContainsUpper(List.Answer(i), Pattern))
+        if ((QuestionPattern && ContainsUpper(List.Question(i), *QuestionPattern))
+            || (AnswerPattern && ContainsUpper(List.Answer(i), *AnswerPattern)))
             return i;
     }
     return -1;
@@ -541,9 +558,15 @@ void TEditPanel::ConvertTable(std::string (*Convert)(std::string_view))
 {
     // What is typed is converted with the rest, not thrown away.
     StoreMemos();
+    // The DOS code page pairs with Windows-1252 only: a column in another
+    // code page (Cyrillic, Greek, ...) would be garbled, and keeps its bytes.
+    const bool Questions = CodePageOfCharset(List.QFont().Charset) == WesternCodePage;
+    const bool Answers = CodePageOfCharset(List.AFont().Charset) == WesternCodePage;
     for (int i = 0; i < List.Count(); ++i) {
-        List.SetQuestion(i, Convert(List.Question(i)));
-        List.SetAnswer(i, Convert(List.Answer(i)));
+        if (Questions)
+            List.SetQuestion(i, Convert(List.Question(i)));
+        if (Answers)
+            List.SetAnswer(i, Convert(List.Answer(i)));
     }
     Main.AccentsConverted = true;
     Model->AllRowsChanged();
@@ -602,18 +625,29 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     if (Chosen.pointSize() < SmallestFontSize)
         Chosen.setPointSize(SmallestFontSize);
     const TTableFont Font = ToTableFont(Chosen, ChosenWritingSystem(Dialog), Previous);
-    if (QuestionSide) {
+    // The stored bytes stay as they are: a column of another character set
+    // shows the same bytes in that set's letters.
+    if (MemosModified())
+        StoreMemos();
+    if (QuestionSide)
         List.SetQFont(Font);
-        Main.memVraag->setFont(ToQFont(List.QFont()));
-        Main.lblVraagTekst->setFont(ToQFont(List.QFont()));
-    } else {
+    else
         List.AFont() = Font;
-        Main.memAntwoord->setFont(ToQFont(List.AFont()));
-        Main.lblAntwoordTekst->setFont(ToQFont(List.AFont()));
-    }
+    ApplyMemoFonts();
+    ApplyColumnFont(Main.lblVraagTekst, List.QFont());
+    ApplyColumnFont(Main.lblAntwoordTekst, List.AFont());
+    ShowCurrentEntry();
     List.Changed = true;
     ApplyGridFonts();
     Main.UpdateCommandStates();
+}
+
+void TEditPanel::ApplyMemoFonts()
+{
+    ApplyColumnFont(Main.memVraag, List.QFont());
+    ApplyColumnFont(Main.memAntwoord, List.AFont());
+    QuestionGuard->SetCodePage(CodePageOfCharset(List.QFont().Charset));
+    AnswerGuard->SetCodePage(CodePageOfCharset(List.AFont().Charset));
 }
 
 void TEditPanel::ApplyGridFonts()

@@ -73,12 +73,17 @@ private:
     void StoreMemos();
     // The entry after the current one, wrapping around, that contains Text;
     // -1 when none does.
-    [[nodiscard]] int FindEntry(const std::string& Text) const;
+    [[nodiscard]] int FindEntry(const QString& Text) const;
+    // Text without the characters that neither column can hold.
+    [[nodiscard]] QString SearchableText(const QString& Text) const;
     void ConnectCommands();
     void ConvertTable(std::string (*Convert)(std::string_view));
     void ChooseFont(bool QuestionSide);
     void DeleteCurrentEntry();
     void ApplyGridFonts();
+    // The memos take the fonts, writing directions and code pages of the
+    // columns they edit.
+    void ApplyMemoFonts();
     void ShowGridRow(int Row);
     // Scrolls the grid so that the current row is the seventh one shown.
     void ScrollToCurrent();

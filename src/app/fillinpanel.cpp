@@ -12,6 +12,7 @@
 #include "app/tablefont.h"
 #include "app/uistyle.h"
 #include "app/wintext.h"
+#include "editor/codepage.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ void TFillInPanel::ShowQuestion()
     Main.SetPrompt(QStringLiteral("Type het antwoord en sluit af met Enter (Esc=stoppen)"), AccentNotice());
     SetInputColour(WindowColour());
     const TTableFont& Font = Main.QuestionList.AFont();
-    memInvoer->setFont(ToQFont(Font));
+    ApplyColumnFont(memInvoer, Font);
     SetTextColour(memInvoer, QColor::fromRgb(Font.Color));
     memInvoer->SetText(QString());
     memInvoer->setFocus();
@@ -146,18 +147,16 @@ bool TFillInPanel::RoundIsOver()
 
 std::string TFillInPanel::TypedAnswer() const
 {
-    QString Text = memInvoer->Text();
-    // Characters without a Windows-1252 byte can match no answer; they
-    // become question marks so that the rest is still judged.
-    for (QChar& C : Text)
-        if (!IsWinText(QString(C)))
-            C = u'?';
-    return Trimmed(QtToWin(Text).value_or(std::string()));
+    // Characters without a byte in the answer column's code page can match
+    // no answer; they become question marks so that the rest is still judged.
+    const int CodePage = CodePageOfCharset(Main.QuestionList.AFont().Charset);
+    int Replaced = 0;
+    return Trimmed(QtToWinReplacing(memInvoer->Text(), CodePage, Replaced));
 }
 
 void TFillInPanel::ShowInAnswerLine(const std::string& Text)
 {
-    const QString Shown = WinToQt(Text);
+    const QString Shown = ColumnToQt(Text, Main.QuestionList.AFont().Charset);
     Main.memAntwoord->SetText(Shown);
     Main.lblAntwoordTekst->setText(Shown);
 }

@@ -37,6 +37,7 @@
 #include "app/trainingpanel.h"
 #include "app/uistyle.h"
 #include "app/wintext.h"
+#include "editor/codepage.h"
 #include "files/dlgslafoutenop.h"
 #include "files/filecommands.h"
 #include "files/frmabout.h"
@@ -494,7 +495,7 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
                 continue;
             {
                 const TBusyCursor Busy;
-                QuestionList.LoadFromFile(QFile::encodeName(Argument).toStdString());
+                Files->LoadTableFile(Argument);
             }
             State = QuestionList.Count() > 0 ? msIdle : msNoTable;
             AccentsConverted = false;
@@ -827,9 +828,19 @@ bool TfrmMain::FormKeyDown(QKeyEvent* Event)
 
 void TfrmMain::FormKeyPress(char& Key)
 {
-    AccentKeys->KeyPress(Key);
+    AccentKeys->KeyPress(Key, TypingCodePage());
     if (Key != 0)
         HandleQuizKey(Key);
+}
+
+int TfrmMain::TypingCodePage() const
+{
+    const QWidget* Focus = QApplication::focusWidget();
+    if (Focus == memVraag)
+        return CodePageOfCharset(QuestionList.QFont().Charset);
+    if (Focus == memAntwoord || Focus == pnlInvoer->memInvoer)
+        return CodePageOfCharset(QuestionList.AFont().Charset);
+    return WesternCodePage;
 }
 
 void TfrmMain::HandleQuizKey(char& Key)
@@ -918,10 +929,10 @@ void TfrmMain::ShowNextQuestion()
     QuestionList.Tolerant = mnuTolerant->isChecked();
     QuestionList.IntelliMC = mnuIntelliMC->isChecked();
     QuestionList.UseSample = mnuSteekproef->isChecked();
-    memVraag->setFont(ToQFont(QuestionList.QFont()));
-    lblVraagTekst->setFont(ToQFont(QuestionList.QFont()));
-    memAntwoord->setFont(ToQFont(QuestionList.AFont()));
-    lblAntwoordTekst->setFont(ToQFont(QuestionList.AFont()));
+    ApplyColumnFont(memVraag, QuestionList.QFont());
+    ApplyColumnFont(lblVraagTekst, QuestionList.QFont());
+    ApplyColumnFont(memAntwoord, QuestionList.AFont());
+    ApplyColumnFont(lblAntwoordTekst, QuestionList.AFont());
     std::string Question;
     try {
         QuestionList.NextQuestion(Question);
@@ -934,8 +945,9 @@ void TfrmMain::ShowNextQuestion()
         }
         Question = QuestionList.CurrentQuestion();
     }
-    memVraag->SetText(WinToQt(Question));
-    lblVraagTekst->setText(WinToQt(Question));
+    const QString Shown = ColumnToQt(Question, QuestionList.QFont().Charset);
+    memVraag->SetText(Shown);
+    lblVraagTekst->setText(Shown);
     memAntwoord->SetText(QString());
     lblAntwoordTekst->clear();
     if (State == msTrainingQuestion)

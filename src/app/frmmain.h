@@ -53,7 +53,7 @@ public:
     QDateTime QuizStartTime;
     bool AccentsConverted = false;
     bool FirstActivation = true;
-    std::string SearchText; // Windows-1252
+    std::string SearchText; // UTF-8: the columns may differ in code page
 
     // --- operations ---
     void UpdateCommandStates();
@@ -81,6 +81,8 @@ public:
     // --- key handling (the window sees every key first) ---
     bool FormKeyDown(QKeyEvent* Event); // true: the key is consumed
     void FormKeyPress(char& Key);
+    // The code page of the column that the focused memo edits.
+    [[nodiscard]] int TypingCodePage() const;
     void FormResize();
 
     // --- commands ---

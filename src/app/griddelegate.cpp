@@ -14,8 +14,11 @@ void TGridDelegate::paint(QPainter* Painter, const QStyleOptionViewItem& Option,
         Painter->setClipRect(Cell);
         Painter->setFont(Index.data(Qt::FontRole).value<QFont>());
         Painter->setPen(Index.data(Qt::ForegroundRole).value<QColor>());
-        Painter->drawText(Cell.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                          Text);
+        // Hebrew and Arabic columns run from the right edge.
+        const auto Horizontal = Index.data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+        const bool FromRight = Horizontal == Qt::AlignRight;
+        Painter->drawText(Cell.adjusted(FromRight ? 0 : 3, 0, FromRight ? -3 : 0, 0),
+                          (FromRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine, Text);
     }
     Painter->restore();
 }

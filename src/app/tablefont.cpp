@@ -2,10 +2,12 @@
 #include "app/tablefont.h"
 
 #include <QFontDatabase>
+#include <QWidget>
 #include <array>
 #include <utility>
 
 #include "app/wintext.h"
+#include "editor/codepage.h"
 
 namespace {
 
@@ -57,7 +59,26 @@ TTableFont ToTableFont(const QFont& Chosen, int WritingSystem, const TTableFont&
     Result.Italic = Chosen.italic();
     Result.Underline = Chosen.underline();
     Result.StrikeOut = Chosen.strikeOut();
-    if (const int Charset = CharsetOfWritingSystem(WritingSystem); Charset >= 0)
+    // "Latin" covers the Central European, Turkish and Baltic sets as well:
+    // a column in one of them keeps it.
+    const bool KeepsLatinSet = WritingSystem == QFontDatabase::Latin && IsLatinCodePage(CodePageOfCharset(Previous.Charset));
+    if (const int Charset = CharsetOfWritingSystem(WritingSystem); Charset >= 0 && !KeepsLatinSet)
         Result.Charset = Charset;
     return Result;
+}
+
+Qt::LayoutDirection ColumnDirection(const TTableFont& Font)
+{
+    return IsRightToLeftCodePage(CodePageOfCharset(Font.Charset)) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+Qt::Alignment ColumnAlignment(const TTableFont& Font)
+{
+    return ColumnDirection(Font) == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+void ApplyColumnFont(QWidget* Widget, const TTableFont& Font)
+{
+    Widget->setFont(ToQFont(Font));
+    Widget->setLayoutDirection(ColumnDirection(Font));
 }

@@ -41,7 +41,10 @@ QVariant TTableModel::data(const QModelIndex& Index, int Role) const
     case Qt::DisplayRole:
         if (Row >= List.Count())
             return QString();
-        return WinToQt(QuestionSide ? List.StoredQuestion(Row) : List.StoredAnswer(Row));
+        return QuestionSide ? ColumnToQt(List.StoredQuestion(Row), List.QuestionFont.Charset)
+                            : ColumnToQt(List.StoredAnswer(Row), List.AnswerFont.Charset);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(ColumnAlignment(QuestionSide ? List.QuestionFont : List.AnswerFont));
     case Qt::FontRole:
         return ColumnFont(Index.column());
     case Qt::BackgroundRole:

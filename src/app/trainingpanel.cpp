@@ -56,7 +56,7 @@ void TTrainingPanel::TrainingRevealKey(char& Key)
 {
     if (Key != ' ')
         return;
-    const QString Answer = WinToQt(Main.QuestionList.CurrentAnswer());
+    const QString Answer = ColumnToQt(Main.QuestionList.CurrentAnswer(), Main.QuestionList.AFont().Charset);
     Main.memAntwoord->SetText(Answer);
     Main.lblAntwoordTekst->setText(Answer);
     Main.SetPrompt(QStringLiteral("Geef zelf aan of jouw gedachte klopt met het antwoord"),

@@ -12,7 +12,7 @@ namespace {
 
 enum class TAction { Keep, Space, Drop, Refuse };
 
-TAction ActionFor(QChar Ch)
+TAction ActionFor(QChar Ch, int CodePage)
 {
     if (Ch == u'\n' || Ch == QChar::ParagraphSeparator || Ch == QChar::LineSeparator
         || Ch == u'\r' || Ch == u'\t')
@@ -21,7 +21,7 @@ TAction ActionFor(QChar Ch)
         return TAction::Drop;
     if (Ch == u'=')
         return TAction::Refuse;
-    return IsWinText(QString(Ch)) ? TAction::Keep : TAction::Refuse;
+    return IsWinText(QString(Ch), CodePage) ? TAction::Keep : TAction::Refuse;
 }
 
 } // namespace
@@ -45,12 +45,12 @@ void TWinTextGuard::ShowText(const QString& Text)
     Adjusting = Was;
 }
 
-QString TWinTextGuard::Cleaned(const QString& Text)
+QString TWinTextGuard::Cleaned(const QString& Text, int CodePage)
 {
     QString Result;
     Result.reserve(Text.size());
     for (QChar Ch : Text) {
-        switch (ActionFor(Ch)) {
+        switch (ActionFor(Ch, CodePage)) {
         case TAction::Keep: Result += Ch; break;
         case TAction::Space: Result += u' '; break;
         case TAction::Drop:
@@ -65,7 +65,7 @@ void TWinTextGuard::TextChanged()
     if (Adjusting)
         return;
     const QString Text = Memo->document()->toRawText();
-    if (Cleaned(Text) == Text)
+    if (Cleaned(Text, FCodePage) == Text)
         return;
     Adjusting = true;
     // Mend the text in place, from the end, so that the user's cursor and the
@@ -74,7 +74,7 @@ void TWinTextGuard::TextChanged()
     QTextCursor Cursor(Memo->document());
     Cursor.joinPreviousEditBlock();
     for (int i = static_cast<int>(Text.size()) - 1; i >= 0; --i) {
-        const TAction Action = ActionFor(Text.at(i));
+        const TAction Action = ActionFor(Text.at(i), FCodePage);
         if (Action == TAction::Keep)
             continue;
         if (Action == TAction::Refuse && Reason != EqualsSignRefused)

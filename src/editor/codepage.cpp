@@ -89,3 +89,49 @@ std::string WinTextToDos(std::string_view Text)
 
 void DosToWin(std::string& Text) { TranslateInPlace(DosToWinMap, Text); }
 void WinToDos(std::string& Text) { TranslateInPlace(WinToDosMap, Text); }
+
+namespace {
+
+struct TCharsetCodePage {
+    int Charset;
+    int CodePage;
+};
+
+constexpr std::array<TCharsetCodePage, 9> NonWesternCharsets{{
+    {238, 1250}, {204, 1251}, {161, 1253}, {162, 1254}, {177, 1255},
+    {178, 1256}, {186, 1257}, {163, 1258}, {222, 874},
+}};
+
+} // namespace
+
+int CodePageOfCharset(int Charset)
+{
+    for (const auto& Pair : NonWesternCharsets)
+        if (Pair.Charset == Charset)
+            return Pair.CodePage;
+    return 1252;
+}
+
+int CharsetOfCodePage(int CodePage)
+{
+    for (const auto& Pair : NonWesternCharsets)
+        if (Pair.CodePage == CodePage)
+            return Pair.Charset;
+    return 0;
+}
+
+const std::array<int, 10>& ColumnCodePages()
+{
+    static constexpr std::array<int, 10> CodePages{1252, 1250, 1251, 1253, 1254, 1257, 1258, 1255, 1256, 874};
+    return CodePages;
+}
+
+bool IsLatinCodePage(int CodePage)
+{
+    return CodePage == 1250 || CodePage == 1252 || CodePage == 1254 || CodePage == 1257 || CodePage == 1258;
+}
+
+bool IsRightToLeftCodePage(int CodePage)
+{
+    return CodePage == 1255 || CodePage == 1256;
+}

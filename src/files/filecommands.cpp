@@ -10,15 +10,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 
 #include "app/busycursor.h"
 #include "app/commandguard.h"
 #include "app/editpanel.h"
 #include "app/frmmain.h"
+#include "app/memorantapplication.h"
 #include "app/resultspanel.h"
 #include "files/dlgslafoutenop.h"
 #include "files/frmjanee.h"
 #include "files/tablefiledialog.h"
+#include "files/tablefiles.h"
 #include "files/windowsettings.h"
 
 QStringList NameFilters(const QString& Filter)
@@ -85,6 +88,12 @@ TFileCommands::TFileCommands(TfrmMain& Main) : QObject(&Main), Main(Main)
     dlgSave = MakeTableDialog(&Main, QStringLiteral("dlgSave"), SaveTableFilter, true);
     OpenFilter = dlgOpen->nameFilters().constFirst();
     SaveFilter = dlgSave->nameFilters().constFirst();
+    // A bare name gets the extension of the format chosen.
+    connect(dlgSave, &QFileDialog::filterSelected, dlgSave, [this](const QString& Filter) {
+        const qsizetype Star = Filter.indexOf(QStringLiteral("*."));
+        const QString Extension = Star < 0 ? QString() : Filter.mid(Star + 2).section(u' ', 0, 0).remove(u')');
+        dlgSave->setDefaultSuffix(Extension.isEmpty() || Extension == u"*" ? QStringLiteral("mt4") : Extension);
+    });
 
     ConnectCommand(Main.mnuNieuw, &QAction::triggered, this, &TFileCommands::NewTable);
     ConnectCommand(Main.mnuOpenen, &QAction::triggered, this, &TFileCommands::OpenTables);
@@ -121,6 +130,7 @@ void TFileCommands::NewTable()
     if (!SettleChanges())
         return;
     Main.QuestionList.Clear();
+    ImportedName.clear();
     Main.State = msNoTable;
     Main.pnlKlaar->ClearChart();
     Main.UpdateCommandStates();
@@ -144,12 +154,14 @@ void TFileCommands::OpenTables()
     RememberFolder(Files.constFirst());
     TQuestionlist& Table = Main.QuestionList;
     Table.Clear();
+    Utf8TextName.clear();
+    ImportedName.clear();
     try {
         const TBusyCursor Busy;
         for (const QString& File : Files) {
             Main.SetPrompt(QStringLiteral("Inlezen tabel %1...").arg(QDir::toNativeSeparators(File)), QString());
             Main.lblPrompt1->repaint();
-            Table.LoadFromFile(TableFileName(File));
+            LoadTableFile(File);
             Main.pnlKlaar->ClearChart();
         }
     } catch (...) {
@@ -162,6 +174,23 @@ void TFileCommands::OpenTables()
     if (Files.size() > 1)
         Table.ListName.clear();
     ShowTableIdle();
+}
+
+void TFileCommands::LoadTableFile(const QString& FileName)
+{
+    const TLoadResult Result = TTableFiles::Load(Main.QuestionList, FileName);
+    if (Result.Format == TTableFormat::Utf8Text && !Main.QuestionList.ListName.empty()) {
+        Utf8TextName = TableFilePath(Main.QuestionList.ListName);
+        Utf8TextBom = Result.Bom;
+    }
+    if (TTableFiles::IsForeign(Result.Format))
+        ImportedName = FileName;
+    const QString Message = TTableImport::Message(FileName, Result.Report);
+    if (Message.isEmpty())
+        return;
+    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, QMessageBox::Ok, &Main);
+    Box.setObjectName(QStringLiteral("dlgInlezen"));
+    Box.exec();
 }
 
 void TFileCommands::ShowTableIdle()
@@ -190,16 +219,16 @@ void TFileCommands::Save(std::string PreviousName)
     TQuestionlist& Table = Main.QuestionList;
     try {
         if (!Table.ListName.empty()) {
-            Table.SaveToFile(Table.ListName);
+            SaveFile(TableFilePath(Table.ListName));
         } else {
             for (;;) {
                 dlgSave->setDirectory(InitialFolder());
-                if (!RunDialog(dlgSave, SaveFilter))
+                if (!RunDialog(dlgSave, SaveFilter, ProposedSaveName()))
                     break;
                 const QString File = dlgSave->selectedFiles().constFirst();
                 RememberFolder(File);
                 if (!QFileInfo::exists(File) || AskYesNo(OverwriteQuestion, false)) {
-                    Table.SaveToFile(TableFileName(File));
+                    SaveFile(File);
                     break;
                 }
             }
@@ -212,6 +241,19 @@ void TFileCommands::Save(std::string PreviousName)
         throw;
     }
     Main.UpdateCommandStates();
+}
+
+void TFileCommands::SaveFile(const QString& File)
+{
+    if (!Utf8TextName.isEmpty() && QFileInfo(File) == QFileInfo(Utf8TextName))
+        TTableFiles::Save(Main.QuestionList, File, TTableFormat::Utf8Text, Utf8TextBom);
+    else
+        TTableFiles::Save(Main.QuestionList, File);
+}
+
+QString TFileCommands::ProposedSaveName() const
+{
+    return ImportedName.isEmpty() ? QString() : QFileInfo(ImportedName).completeBaseName() + QStringLiteral(".MT4");
 }
 
 bool TFileCommands::CanClose()
@@ -256,11 +298,14 @@ void TFileCommands::RememberFolder(const QString& FileName)
     Main.WindowSettings->WriteDir(FolderOf(FileName));
 }
 
-// Shows Dialog with the filter chosen at its last confirmed use; remembers
-// the filter when the user confirms.
-bool TFileCommands::RunDialog(QFileDialog* Dialog, QString& Filter)
+// Shows Dialog with the filter chosen at its last confirmed use, and the
+// file name Proposed if there is one; remembers the filter when the user
+// confirms.
+bool TFileCommands::RunDialog(QFileDialog* Dialog, QString& Filter, const QString& Proposed)
 {
     Dialog->selectNameFilter(Filter);
+    if (!Proposed.isEmpty())
+        Dialog->selectFile(Proposed);
     if (Dialog->exec() != QDialog::Accepted || Dialog->selectedFiles().isEmpty())
         return false;
     Filter = Dialog->selectedNameFilter();

@@ -17,10 +17,11 @@ class TfrmMain;
 // other, patterns separated by ";".
 inline const QString OpenTableFilter = QStringLiteral(
     "memorant bestanden|*.mt4;*.mtw;*.mt|memorant versie 4 bestanden|*.mt4|memorant voor Windows "
-    "bestanden|*.mtw|memorant voor DOS bestanden|*.mt|ASCII tekstbestanden|*.txt;*.asc|alle bestanden|*.*");
+    "bestanden|*.mtw|memorant voor DOS bestanden|*.mt|ASCII tekstbestanden|*.txt;*.asc|KVTML-woordenlijsten|*.kvtml|"
+    "CSV- en TSV-bestanden|*.csv;*.tsv|alle bestanden|*.*");
 inline const QString SaveTableFilter = QStringLiteral(
     "memorant versie 4 bestanden|*.mt4|memorant voor Windows bestanden|*.mtw|memorant voor DOS "
-    "bestanden|*.mt|tekstbestanden|*.txt|alle bestanden|*.*");
+    "bestanden|*.mt|tekstbestanden|*.txt|KVTML-woordenlijst|*.kvtml|CSV UTF-8|*.csv|alle bestanden|*.*");
 
 // The filter list as Qt's name filters: "name (*.a *.b)".
 [[nodiscard]] QStringList NameFilters(const QString& Filter);
@@ -54,6 +55,10 @@ public:
     // open. A failed save raises its error, and the window stays open.
     bool CanClose();
 
+    // Reads one table file into the table, whatever its format, and tells
+    // the user in one message what was left out or changed on the way.
+    void LoadTableFile(const QString& FileName);
+
     // The folder the table dialogs open in: the folder of the last table
     // file chosen, kept in the settings file; at first the program's folder
     // for a portable copy, else the user's documents folder.
@@ -73,10 +78,22 @@ private:
     // Whether FileName names the table's own file.
     [[nodiscard]] bool IsTableFile(const QString& FileName) const;
     void RememberFolder(const QString& FileName);
-    [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter);
+    [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter, const QString& Proposed = QString());
     void ShowTableIdle();
+
+    // Writes the table as File: in the format of its extension, and a UTF-8
+    // text table that was read from File in UTF-8 again.
+    void SaveFile(const QString& File);
+    // The save dialog's proposal: a table read from another trainer's file
+    // is proposed under that file's name as ".MT4"; otherwise none.
+    [[nodiscard]] QString ProposedSaveName() const;
 
     TfrmMain& Main;
     QString OpenFilter;
     QString SaveFilter;
+    // The table read last: a UTF-8 text table is saved back in UTF-8 under
+    // its name; another trainer's file gives the name the save proposes.
+    QString Utf8TextName;
+    bool Utf8TextBom = false;
+    QString ImportedName;
 };

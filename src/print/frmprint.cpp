@@ -203,8 +203,10 @@ bool TfrmPrint::ReportDetailPrint(QObject*, QPainter& Canvas, QRect& Area)
     while (BottomEdge(Area) - Y > H && NextEntry < QuestionList->Count()) {
         // The answer column starts here, right of the middle of the line.
         const int Mid = 2 * Area.left() + RightEdge(Area) / 2;
-        DrawTextLeft(WinToQt(QuestionList->Question(NextEntry)), Canvas, RectFromEdges(Area.left(), Y, Mid, Y + H));
-        DrawTextLeft(WinToQt(QuestionList->Answer(NextEntry)), Canvas, RectFromEdges(Mid, Y, RightEdge(Area), Y + H));
+        DrawTextLeft(ColumnToQt(QuestionList->Question(NextEntry), QuestionList->QFont().Charset), Canvas,
+                     RectFromEdges(Area.left(), Y, Mid, Y + H));
+        DrawTextLeft(ColumnToQt(QuestionList->Answer(NextEntry), QuestionList->AFont().Charset), Canvas,
+                     RectFromEdges(Mid, Y, RightEdge(Area), Y + H));
         ++NextEntry;
         Y += H;
     }

@@ -3,8 +3,10 @@
 // question and, when tolerant, answers that sound right; and the hints.
 #include <exception>
 
+#include "editor/codepage.h"
 #include "quiz/phonewin.h"
 #include "quiz/quiztext.h"
+#include "quiz/scriptcase.h"
 #include "table/questionlist.h"
 
 namespace {
@@ -20,6 +22,17 @@ namespace {
 {
     return SameCode(DutchSoundex(Typed), DutchSoundex(Expected))
         || SameCode(SoundexCode(Typed, 1), SoundexCode(Expected, 1));
+}
+
+// The tolerant judgement. The sound comparison knows the Latin alphabet
+// only; in other scripts a difference of case alone is forgiven.
+[[nodiscard]] bool LooksRight(const std::string& Typed, const std::string& Expected, int CodePage)
+{
+    if (!IsLatinCodePage(CodePage))
+        return EqualIgnoringCase(Typed, Expected, CodePage);
+    // A digit on either side rules the tolerance out: numbers must be
+    // typed exactly.
+    return NoDigits(Typed) && NoDigits(Expected) && SoundsAlike(Typed, Expected);
 }
 
 } // namespace
@@ -42,10 +55,7 @@ int TQuestionlist::CheckAnswer(const std::string& Typed)
                 }
             }
         }
-        // A digit on either side rules the tolerance out: numbers must be
-        // typed exactly.
-        if (Result == arWrong && Tolerant && NoDigits(Typed) && NoDigits(Expected)
-            && SoundsAlike(Typed, Expected))
+        if (Result == arWrong && Tolerant && LooksRight(Typed, Expected, CodePageOfCharset(AFont().Charset)))
             Result = arMisspelled;
     } catch (const std::exception&) {
         Result = arWrong;

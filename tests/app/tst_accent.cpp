@@ -151,7 +151,7 @@ void TestAccent::VirtualKeysOfTheUsLayout()
     QKeyEvent WithCtrl(QEvent::KeyPress, Qt::Key_Apostrophe, Qt::ControlModifier);
     QVERIFY(Keys.KeyDown(&WithCtrl));
     char Letter = 'o';
-    Keys.KeyPress(Letter);
+    Keys.KeyPress(Letter, 1252);
     QCOMPARE(Letter, '\xF3');
 }
 

@@ -81,3 +81,20 @@ TEST(CodePage, BothDirectionsAreInverseBijections)
     WinToDos(InPlace);
     EXPECT_EQ(InPlace, Bytes);
 }
+
+TEST(CodePageOfCharset, MapsTheWindowsCharacterSets)
+{
+    const std::pair<int, int> Cases[] = {
+        {0, 1252},   {1, 1252},   {238, 1250}, {204, 1251}, {161, 1253}, {162, 1254},
+        {177, 1255}, {178, 1256}, {186, 1257}, {163, 1258}, {222, 874},  {2, 1252},
+        {128, 1252}, {255, 1252}, {-1, 1252},
+    };
+    for (const auto& [Charset, CodePage] : Cases)
+        EXPECT_EQ(CodePageOfCharset(Charset), CodePage) << Charset;
+    for (const int CodePage : ColumnCodePages())
+        EXPECT_EQ(CodePageOfCharset(CharsetOfCodePage(CodePage)), CodePage) << CodePage;
+    EXPECT_TRUE(IsLatinCodePage(1250));
+    EXPECT_FALSE(IsLatinCodePage(1251));
+    EXPECT_TRUE(IsRightToLeftCodePage(1256));
+    EXPECT_FALSE(IsRightToLeftCodePage(1253));
+}

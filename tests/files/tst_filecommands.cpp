@@ -321,11 +321,12 @@ void TestFileCommands::filterListsAndDefaultExtension()
     QCOMPARE(Main().Files->dlgOpen->nameFilters(),
              QStringList({"memorant bestanden (*.mt4 *.mtw *.mt)", "memorant versie 4 bestanden (*.mt4)",
                           "memorant voor Windows bestanden (*.mtw)", "memorant voor DOS bestanden (*.mt)",
-                          "ASCII tekstbestanden (*.txt *.asc)", "alle bestanden (*)"}));
+                          "ASCII tekstbestanden (*.txt *.asc)", "KVTML-woordenlijsten (*.kvtml)",
+                          "CSV- en TSV-bestanden (*.csv *.tsv)", "alle bestanden (*)"}));
     QCOMPARE(Main().Files->dlgSave->nameFilters(),
              QStringList({"memorant versie 4 bestanden (*.mt4)", "memorant voor Windows bestanden (*.mtw)",
                           "memorant voor DOS bestanden (*.mt)", "tekstbestanden (*.txt)",
-                          "alle bestanden (*)"}));
+                          "KVTML-woordenlijst (*.kvtml)", "CSV UTF-8 (*.csv)", "alle bestanden (*)"}));
     QCOMPARE(Main().Files->dlgOpen->defaultSuffix(), QStringLiteral("mt4"));
     // Any typed name is taken, and the list selects several files.
     QCOMPARE(Main().Files->dlgOpen->fileMode(), QFileDialog::AnyFile);

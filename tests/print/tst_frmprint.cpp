@@ -156,6 +156,7 @@ private slots:
     void LongQuestionRunsOnIntoTheAnswerColumn();
     void ReversedTablePrintsTheAnswersLeft();
     void WindowsTextPrintsItsAccents();
+    void EachColumnPrintsInItsCodePage();
     void PageWithoutRoomForALineFailsInsteadOfLooping();
     void WithoutPrinterThePrintoutGoesBesideTheTable();
     void WithoutPrinterAnUnnamedTableGoesHome();
@@ -334,6 +335,18 @@ void TestFrmPrint::WindowsTextPrintsItsAccents()
     Fixture.Table.Add("caf\xE9", "na\xEFve \x80");
     const TPdfText Pdf = Fixture.PrintPdf();
     QCOMPARE(Pdf.Lines(1).at(1).simplified(), QString::fromUtf8("café naïve €"));
+}
+
+void TestFrmPrint::EachColumnPrintsInItsCodePage()
+{
+    // The same bytes are Cyrillic in one column and Western in the other.
+    TPrintFixture Fixture;
+    Fixture.Table.QuestionFont.Charset = 204;
+    Fixture.Table.Add("\xD1\xEE\xE1\xE0\xEA\xE0", "\xD1\xEE\xE1\xE0\xEA\xE0");
+    Fixture.Table.Add("\xF1\xEB\xEE\xE2\xEE", "woord");
+    const TPdfText Pdf = Fixture.PrintPdf();
+    QCOMPARE(Pdf.Lines(1).at(1).simplified(), QString::fromUtf8("Собака Ñîáàêà"));
+    QCOMPARE(Pdf.Lines(1).at(2).simplified(), QString::fromUtf8("слово woord"));
 }
 
 void TestFrmPrint::PageWithoutRoomForALineFailsInsteadOfLooping()

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A table read from a Unicode file (another trainer's format, a UTF-8 text
+// table), before its texts go into the question table's code pages.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "table/questionlist.h"
+
+struct TImportedEntry {
+    QString Question;
+    QString Answer;
+};
+
+struct TImportedTable {
+    std::vector<TImportedEntry> Entries;
+    // Entries of the file that could not become a table entry (no question
+    // or no answer); the notices tell why.
+    int LeftOut = 0;
+    // Things the format holds that the table leaves out, one Dutch sentence
+    // each ("2 andere talen zijn weggelaten.").
+    QStringList Notices;
+    // The two sides of the file's last font line ("[FONT:Arial,10,204]"),
+    // empty when it had none.
+    std::string QuestionFontSpec;
+    std::string AnswerFontSpec;
+};
+
+// Text without its leading and trailing characters of code 32 or lower, as
+// the table trims its texts.
+[[nodiscard]] QString TableTrimmed(const QString& Text);
+
+// The file's bytes as text: a UTF-8 byte order mark is dropped; UTF-16,
+// NUL bytes and invalid UTF-8 raise EListReadError "Fout tijdens lezen ..."
+// with the line where it went wrong.
+[[nodiscard]] QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName);
+
+// The file's bytes; raises the table's read errors ("Bestand %s bestaat
+// niet", "Fout tijdens openen %s: ", "Fout tijdens inlezen %s: ").
+[[nodiscard]] QByteArray ReadWholeFile(const QString& FileName);
+
+// Raises EListReadError "Fout tijdens lezen <file>: regel <line>: <what>".
+[[noreturn]] void ThrowReadError(const QString& FileName, qsizetype Line, const QString& What);
+
+// The name of a file as the messages show it.
+[[nodiscard]] QString ShownName(const QString& FileName);

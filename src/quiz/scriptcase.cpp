@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/scriptcase.h"
+
+#include <array>
+#include <clocale>
+#include <cstdint>
+#include <iconv.h>
+#include <locale.h>
+#include <map>
+#include <mutex>
+#include <string>
+#include <wctype.h>
+
+namespace {
+
+using TByteMap = std::array<unsigned char, 256>;
+
+// iconv on one character, in either direction; false when it has no
+// counterpart.
+class TConverter {
+public:
+    TConverter(const char* To, const char* From) : Handle(iconv_open(To, From)) {}
+    ~TConverter()
+    {
+        if (Valid())
+            iconv_close(Handle);
+    }
+    TConverter(const TConverter&) = delete;
+    TConverter& operator=(const TConverter&) = delete;
+
+    [[nodiscard]] bool Valid() const { return Handle != reinterpret_cast<iconv_t>(-1); }
+
+    bool Convert(const void* In, std::size_t InSize, void* Out, std::size_t OutSize)
+    {
+        iconv(Handle, nullptr, nullptr, nullptr, nullptr);
+        auto* InPtr = static_cast<char*>(const_cast<void*>(In));
+        auto* OutPtr = static_cast<char*>(Out);
+        std::size_t InLeft = InSize;
+        std::size_t OutLeft = OutSize;
+        return iconv(Handle, &InPtr, &InLeft, &OutPtr, &OutLeft) != static_cast<std::size_t>(-1)
+            && InLeft == 0 && OutLeft == 0;
+    }
+
+private:
+    iconv_t Handle;
+};
+
+// The Unicode case rules; the plain C locale knows only ASCII.
+locale_t UnicodeLocale()
+{
+    static const locale_t Locale = [] {
+        locale_t Found = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+        return Found ? Found : newlocale(LC_CTYPE_MASK, "C", nullptr);
+    }();
+    return Locale;
+}
+
+TByteMap MakeUpperMap(int CodePage)
+{
+    TByteMap Map{};
+    for (int Byte = 0; Byte < 256; ++Byte)
+        Map[Byte] = static_cast<unsigned char>(Byte);
+    const std::string Name = "CP" + std::to_string(CodePage);
+    TConverter Decode("UCS-4LE", Name.c_str());
+    TConverter Encode(Name.c_str(), "UCS-4LE");
+    if (!Decode.Valid() || !Encode.Valid())
+        return Map;
+    for (int Byte = 0x41; Byte < 256; ++Byte) {
+        const auto In = static_cast<unsigned char>(Byte);
+        std::uint32_t Code = 0;
+        if (!Decode.Convert(&In, 1, &Code, sizeof Code))
+            continue;
+        const auto Upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(Code), UnicodeLocale()));
+        unsigned char Out = 0;
+        if (Upper != Code && Encode.Convert(&Upper, sizeof Upper, &Out, 1))
+            Map[Byte] = Out;
+    }
+    return Map;
+}
+
+const TByteMap& UpperMap(int CodePage)
+{
+    static std::mutex Guard;
+    static std::map<int, TByteMap> Maps;
+    const std::lock_guard Lock(Guard);
+    auto Found = Maps.find(CodePage);
+    if (Found == Maps.end())
+        Found = Maps.emplace(CodePage, MakeUpperMap(CodePage)).first;
+    return Found->second;
+}
+
+} // namespace
+
+std::string UpperCasedIn(std::string_view Text, int CodePage)
+{
+    const TByteMap& Map = UpperMap(CodePage);
+    std::string Result(Text);
+    for (char& C : Result)
+        C = static_cast<char>(Map[static_cast<unsigned char>(C)]);
+    return Result;
+}
+
+bool EqualIgnoringCase(std::string_view A, std::string_view B, int CodePage)
+{
+    return A.size() == B.size() && UpperCasedIn(A, CodePage) == UpperCasedIn(B, CodePage);
+}
