@@ -6,16 +6,6 @@
 
 namespace {
 
-// The text with the typographic ligatures that the font drew (a folder name
-// with "ff" comes back as U+FB00) spelled out again.
-QString WithoutLigatures(QString Text)
-{
-    static const QString Spelled[] = {"ff", "fi", "fl", "ffi", "ffl", "ft", "st"};
-    for (char16_t Ligature = 0xFB00; Ligature <= 0xFB06; ++Ligature)
-        Text.replace(QChar(Ligature), Spelled[Ligature - 0xFB00]);
-    return Text;
-}
-
 bool RunPdfToText(const QStringList& Arguments, QByteArray& Output, QString& Error)
 {
     QProcess Process;
