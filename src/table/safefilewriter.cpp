@@ -148,21 +148,11 @@ void TSafeFileWriter::WriteInPlace()
         if (::fallocate(Fd, 0, 0, Size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
             Fail(errno);
     }
-    std::size_t Written = 0;
-    while (FirstError == 0 && Written < Buffer.size()) {
-        ssize_t Count = ::pwrite(Fd, Buffer.data() + Written, Buffer.size() - Written, static_cast<off_t>(Written));
-        if (Count > 0)
-            Written += static_cast<std::size_t>(Count);
-        else if (Count < 0 && errno != EINTR)
-            Fail(errno);
-        else if (Count == 0)
-            Fail(EIO);
-    }
+    Flush(); // over the old content, from the start of the file
     if (FirstError == 0 && ::ftruncate(Fd, Size) != 0)
         Fail(errno);
     if (FirstError == 0 && ::fsync(Fd) != 0)
         Fail(errno);
-    Buffer.clear();
 }
 
 void TSafeFileWriter::Fail(int ErrorNumber)
