@@ -26,7 +26,7 @@ std::optional<char> ByteOf(char16_t Unit)
 
 } // namespace
 
-QString WinToQt(const std::string& Bytes)
+QString WinToQt(std::string_view Bytes)
 {
     QString Text(static_cast<qsizetype>(Bytes.size()), Qt::Uninitialized);
     for (std::size_t i = 0; i < Bytes.size(); ++i) {

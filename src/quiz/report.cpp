@@ -153,7 +153,7 @@ void TQuestionlist::ShowDebugInfo(std::vector<std::string>& Lines, int Mode) con
         Lines.push_back("AFontName: " + AFont().Name);
         Lines.emplace_back("---TABLE---");
         for (int I = 0; I < Count(); ++I) {
-            Lines.push_back("[" + std::to_string(I) + "] '" + ViewedQuestion(*this, I) + "' = '" + ViewedAnswer(*this, I)
+            Lines.push_back("[" + std::to_string(I) + "] '" + Question(I) + "' = '" + Answer(I)
                             + "' " + EntryStatus(I));
         }
     } else if (Mode == 1) {
@@ -165,8 +165,8 @@ void TQuestionlist::ShowDebugInfo(std::vector<std::string>& Lines, int Mode) con
             // The list may name entries that the editor has removed since.
             const int Index = std::atoi(Item.c_str());
             const bool Valid = Index >= 0 && Index < Count();
-            const std::string Q = Valid ? ViewedQuestion(*this, Index) : std::string();
-            const std::string A = Valid ? ViewedAnswer(*this, Index) : std::string();
+            const std::string Q(Valid ? ViewedQuestion(*this, Index) : std::string_view());
+            const std::string A(Valid ? ViewedAnswer(*this, Index) : std::string_view());
             Lines.push_back(Q + " [" + Code4(Q) + "] = " + A + " [" + Code4(A) + "]");
         }
     }

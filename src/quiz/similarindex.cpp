@@ -48,8 +48,8 @@ TSimilarIndex::TSimilarIndex(const TQuestionlist& Table)
     ByQuestion.resize(Count);
     ByAnswer.resize(Count);
     for (std::size_t I = 0; I < Count; ++I) {
-        const std::string& Question = Table.StoredQuestion(static_cast<int>(I));
-        const std::string& Answer = Table.StoredAnswer(static_cast<int>(I));
+        const std::string_view Question = Table.StoredQuestion(static_cast<int>(I));
+        const std::string_view Answer = Table.StoredAnswer(static_cast<int>(I));
         const auto Index = static_cast<std::uint32_t>(I);
         const std::uint32_t QuestionHash = UpperHash(Question);
         const std::uint32_t AnswerHash = UpperHash(Answer);

@@ -9,9 +9,11 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "quiz/quizrandom.h"
+#include "table/textstore.h"
 
 class TSimilarIndex;
 
@@ -127,9 +129,10 @@ public:
     [[nodiscard]] const TQuestionAdmin& QuestionAdmin(int Index) const;
     [[nodiscard]] const TAnswerAdmin& AnswerAdmin(int Index) const;
 
-    // Stored texts, whatever Reverse says.
-    [[nodiscard]] const std::string& StoredQuestion(int Index) const;
-    [[nodiscard]] const std::string& StoredAnswer(int Index) const;
+    // Stored texts, whatever Reverse says. A view stays valid until its text
+    // is set, its entry removed or a file read into the table.
+    [[nodiscard]] std::string_view StoredQuestion(int Index) const;
+    [[nodiscard]] std::string_view StoredAnswer(int Index) const;
 
     // --- table files ---
     void LoadFromFile(const std::string& FileName);
@@ -164,19 +167,33 @@ public:
     void ShowDebugInfo(std::vector<std::string>& Lines, int Mode) const;
 
 private:
+    // An entry names its two texts in Texts: a text read from a file by its
+    // place in the buffer and its length (at most MaxTextLength), any other
+    // text by its number among the texts of their own (length OwnText).
+    static constexpr std::uint8_t OwnText = 0xFF;
     struct TEntry {
-        std::string Question;
-        std::string Answer;
+        std::uint32_t QuestionAt = 0;
+        std::uint32_t AnswerAt = 0;
         TAnswerAdmin AnswerAdmin;
+        std::uint8_t QuestionLength = 0;
+        std::uint8_t AnswerLength = 0;
         TQuestionAdmin QuestionAdmin;
     };
     std::vector<TEntry> Entries;
+    TTextStore Texts;
+
+    [[nodiscard]] std::string_view TextOf(std::uint32_t At, std::uint8_t Length) const;
+    // Gives an entry's text its own storage holding Text.
+    void SetOwnText(std::uint32_t& At, std::uint8_t& Length, std::string_view Text);
+    void ReleaseTexts(const TEntry& Entry);
+    // Appends an entry with texts read from a file into Texts.
+    void AddRead(std::size_t QuestionAt, std::size_t QuestionLength, std::size_t AnswerAt, std::size_t AnswerLength);
 
     // Entry Index; std::out_of_range outside 0..Count-1.
     [[nodiscard]] const TEntry& EntryAt(int Index) const;
     TEntry& EntryAt(int Index);
     // Stores Text, trimmed, in a stored column when it differs.
-    void StoreText(std::string& Stored, const std::string& Text);
+    void StoreText(std::uint32_t& At, std::uint8_t& Length, const std::string& Text);
     // Makes room for about MoreEntries entries before a file is read.
     void ReserveFor(std::size_t MoreEntries);
     // After entries were removed in the middle of a quiz: Rest counts no more
