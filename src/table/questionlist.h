@@ -200,11 +200,12 @@ private:
     // questions than there are entries left to ask.
     void KeepRestWithinUnasked();
 
-    // Phonetic codes of the entries for similar alternatives: built when a
-    // question first needs them, dropped by every change of a text or of the
-    // list of entries (call DropPhoneticIndex there).
-    std::shared_ptr<const TSimilarIndex> SimilarIndex;
-    const TSimilarIndex& PhoneticIndex();
+    // Phonetic codes of the entries for similar alternatives: made when a
+    // question first needs them, a first character at a time, and dropped by
+    // every change of a text or of the list of entries (call
+    // DropPhoneticIndex there).
+    std::shared_ptr<TSimilarIndex> SimilarIndex;
+    TSimilarIndex& PhoneticIndex();
     void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
     // Quiz helpers.
     [[nodiscard]] int CountUnasked() const;
