@@ -30,6 +30,7 @@ private slots:
     void cutCopyAndPasteWorkOnTheFocusedMemo();
     void editToggleAndMenuEnterAndLeave();
     void savingWhileEditingWritesWhatIsTyped();
+    void counterOfAMillionEntriesFits();
 };
 
 void TestEditor::typingANewTableFromNothing()
@@ -417,6 +418,18 @@ void TestEditor::savingWhileEditingWritesWhatIsTyped()
     const QByteArray Saved = File.readAll();
     QVERIFY(Saved.contains("huis = house\r\n"));
     QVERIFY(Saved.contains("boom = tree\r\n"));
+}
+
+void TestEditor::counterOfAMillionEntriesFits()
+{
+    auto Form = MakeWindow({{"een", "one"}});
+    for (int i = 2; i <= 1'000'000; ++i)
+        Form->QuestionList.Add("vraag", "antwoord");
+    Form->mnuTabelbewerken->trigger();
+    Press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(Counter(*Form), QStringLiteral("[1000000/1000000]"));
+    const QLabel* Label = Form->lblItemNr;
+    QVERIFY(Label->fontMetrics().horizontalAdvance(Label->text()) <= Label->contentsRect().width());
 }
 
 QTEST_MAIN(TestEditor)
