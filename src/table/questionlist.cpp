@@ -4,6 +4,7 @@
 #include "table/questionlist.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <limits>
@@ -43,8 +44,14 @@ void AdviseHugePages(const void* Begin, std::size_t Bytes)
 // Turns a text read from a DOS file into Windows-1252 where it lies.
 void ConvertDosText(char* Text, std::size_t Length)
 {
+    static const std::array<char, 256> DosToWinBytes = [] {
+        std::array<char, 256> Bytes{};
+        for (std::size_t Byte = 0; Byte < Bytes.size(); ++Byte)
+            Bytes[Byte] = DosCharToWin(static_cast<char>(Byte));
+        return Bytes;
+    }();
     for (char* Byte = Text; Byte != Text + Length; ++Byte)
-        *Byte = DosCharToWin(*Byte);
+        *Byte = DosToWinBytes[static_cast<unsigned char>(*Byte)];
 }
 
 } // namespace
