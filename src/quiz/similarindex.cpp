@@ -62,20 +62,24 @@ std::uint32_t TSimilarIndex::UpperHash(std::string_view Text)
 
 TSimilarIndex::TSimilarIndex(const TQuestionlist& Table)
 {
-    Group(Table, TColumn::StoredQuestion, Question);
-    Group(Table, TColumn::StoredAnswer, Answer);
+    const auto Count = static_cast<std::uint32_t>(Table.Count());
+    std::vector<std::uint16_t> QuestionGroups(Count);
+    std::vector<std::uint16_t> AnswerGroups(Count);
+    for (std::uint32_t I = 0; I < Count; ++I) {
+        QuestionGroups[I] = static_cast<std::uint16_t>(GroupOf(TextIn(Table, TColumn::StoredQuestion, I)));
+        AnswerGroups[I] = static_cast<std::uint16_t>(GroupOf(TextIn(Table, TColumn::StoredAnswer, I)));
+    }
+    Group(QuestionGroups, Question);
+    Group(AnswerGroups, Answer);
 }
 
-void TSimilarIndex::Group(const TQuestionlist& Table, TColumn Column, TColumnIndex& Index)
+void TSimilarIndex::Group(const std::vector<std::uint16_t>& GroupOfEntry, TColumnIndex& Index)
 {
     // A counting sort by group keeps the index order within each group.
-    const auto Count = static_cast<std::uint32_t>(Table.Count());
-    std::vector<std::uint16_t> GroupOfEntry(Count);
+    const auto Count = static_cast<std::uint32_t>(GroupOfEntry.size());
     std::array<std::uint32_t, Groups + 1> Next{};
-    for (std::uint32_t I = 0; I < Count; ++I) {
-        GroupOfEntry[I] = static_cast<std::uint16_t>(GroupOf(TextIn(Table, Column, I)));
-        ++Next[GroupOfEntry[I] + 1u];
-    }
+    for (const std::uint16_t G : GroupOfEntry)
+        ++Next[G + 1u];
     for (std::size_t G = 1; G <= Groups; ++G)
         Next[G] += Next[G - 1];
     Index.Start = Next;

@@ -61,6 +61,7 @@ private:
     TColumnIndex Question;
     TColumnIndex Answer;
 
-    void Group(const TQuestionlist& Table, TColumn Column, TColumnIndex& Index);
+    // Sorts a column's entries by their groups.
+    static void Group(const std::vector<std::uint16_t>& GroupOfEntry, TColumnIndex& Index);
     void CodeGroup(const TQuestionlist& Table, TColumn Column, TColumnIndex& Index, std::size_t Group);
 };

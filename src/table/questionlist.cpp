@@ -77,26 +77,15 @@ void TQuestionlist::Clear()
     AnswerFont = TTableFont();
 }
 
-int TQuestionlist::Count() const { return static_cast<int>(Entries.size()); }
-
-const TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index) const
+void TQuestionlist::ThrowOutOfRange(int Index) const
 {
-    if (Index < 0 || Index >= Count())
-        throw std::out_of_range("Index " + std::to_string(Index) + " buiten de tabel (0.."
-                                + std::to_string(Count() - 1) + ")");
-    return Entries[static_cast<std::size_t>(Index)];
+    throw std::out_of_range("Index " + std::to_string(Index) + " buiten de tabel (0.." + std::to_string(Count() - 1)
+                            + ")");
 }
 
 TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index)
 {
     return const_cast<TEntry&>(std::as_const(*this).EntryAt(Index));
-}
-
-std::string_view TQuestionlist::TextOf(std::uint32_t At, std::uint8_t Length) const
-{
-    if (Length == OwnText)
-        return Texts.Text(At);
-    return Length == 0 ? std::string_view() : Texts.View(At, Length);
 }
 
 std::string TQuestionlist::Question(int Index) const
@@ -266,17 +255,6 @@ TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) { return EntryAt(Index).
 TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) { return EntryAt(Index).AnswerAdmin; }
 const TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) const { return EntryAt(Index).QuestionAdmin; }
 const TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) const { return EntryAt(Index).AnswerAdmin; }
-std::string_view TQuestionlist::StoredQuestion(int Index) const
-{
-    const TEntry& Entry = EntryAt(Index);
-    return TextOf(Entry.QuestionAt, Entry.QuestionLength);
-}
-
-std::string_view TQuestionlist::StoredAnswer(int Index) const
-{
-    const TEntry& Entry = EntryAt(Index);
-    return TextOf(Entry.AnswerAt, Entry.AnswerLength);
-}
 
 void TQuestionlist::LoadFromFile(const std::string& FileName)
 {

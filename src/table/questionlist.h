@@ -100,7 +100,6 @@ public:
     void Clear();
 
     // --- reading entries (viewed orientation) ---
-    [[nodiscard]] int Count() const;
     [[nodiscard]] std::string Question(int Index) const;
     [[nodiscard]] std::string Answer(int Index) const;
     [[nodiscard]] int CurrentIndex() const;
@@ -133,6 +132,7 @@ public:
     // is set, its entry removed or a file read into the table.
     [[nodiscard]] std::string_view StoredQuestion(int Index) const;
     [[nodiscard]] std::string_view StoredAnswer(int Index) const;
+    [[nodiscard]] int Count() const { return static_cast<int>(Entries.size()); }
 
     // --- table files ---
     void LoadFromFile(const std::string& FileName);
@@ -182,7 +182,12 @@ private:
     std::vector<TEntry> Entries;
     TTextStore Texts;
 
-    [[nodiscard]] std::string_view TextOf(std::uint32_t At, std::uint8_t Length) const;
+    [[nodiscard]] std::string_view TextOf(std::uint32_t At, std::uint8_t Length) const
+    {
+        if (Length == OwnText)
+            return Texts.Text(At);
+        return Length == 0 ? std::string_view() : Texts.View(At, Length);
+    }
     // Gives an entry's text its own storage holding Text.
     void SetOwnText(std::uint32_t& At, std::uint8_t& Length, std::string_view Text);
     void ReleaseTexts(const TEntry& Entry);
@@ -190,8 +195,14 @@ private:
     void AddRead(std::size_t QuestionAt, std::size_t QuestionLength, std::size_t AnswerAt, std::size_t AnswerLength);
 
     // Entry Index; std::out_of_range outside 0..Count-1.
-    [[nodiscard]] const TEntry& EntryAt(int Index) const;
+    [[nodiscard]] const TEntry& EntryAt(int Index) const
+    {
+        if (Index < 0 || Index >= Count())
+            ThrowOutOfRange(Index);
+        return Entries[static_cast<std::size_t>(Index)];
+    }
     TEntry& EntryAt(int Index);
+    [[noreturn]] void ThrowOutOfRange(int Index) const;
     // Stores Text, trimmed, in a stored column when it differs.
     void StoreText(std::uint32_t& At, std::uint8_t& Length, const std::string& Text);
     // Makes room for about MoreEntries entries before a file is read.
@@ -211,6 +222,18 @@ private:
     [[nodiscard]] int CountUnasked() const;
     void EndRoundEarly(std::string& Question);
 };
+
+inline std::string_view TQuestionlist::StoredQuestion(int Index) const
+{
+    const TEntry& Entry = EntryAt(Index);
+    return TextOf(Entry.QuestionAt, Entry.QuestionLength);
+}
+
+inline std::string_view TQuestionlist::StoredAnswer(int Index) const
+{
+    const TEntry& Entry = EntryAt(Index);
+    return TextOf(Entry.AnswerAt, Entry.AnswerLength);
+}
 
 // The score with one decimal, right-aligned in four characters (" 7.8", "10.0").
 [[nodiscard]] std::string ScoreText(double Score);
