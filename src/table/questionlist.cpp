@@ -9,8 +9,6 @@
 #include <cstdint>
 #include <limits>
 #include <new>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <utility>
 
 #include "editor/codepage.h"
@@ -25,20 +23,6 @@ bool HasFontTag(std::string_view Text) { return Text.find(FontTag) != std::strin
 bool IsDefaultFont(const TTableFont& Font)
 {
     return Font.Name == "Arial" && Font.Size == 9 && Font.Charset == 0;
-}
-
-// Storage of a large table is asked to come in huge pages: reading a big
-// file spends much of its time taking fresh memory page by page otherwise.
-void AdviseHugePages(const void* Begin, std::size_t Bytes)
-{
-    constexpr std::size_t Worthwhile = 4u << 20;
-    if (Bytes < Worthwhile)
-        return;
-    const auto Page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto First = (reinterpret_cast<std::uintptr_t>(Begin) + Page - 1) & ~(Page - 1);
-    const auto Last = (reinterpret_cast<std::uintptr_t>(Begin) + Bytes) & ~(Page - 1);
-    if (Last > First)
-        ::madvise(reinterpret_cast<void*>(First), Last - First, MADV_HUGEPAGE);
 }
 
 // Turns a text read from a DOS file into Windows-1252 where it lies.

@@ -6,10 +6,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-namespace {
-
-// A large buffer is asked to come in huge pages: reading a big file spends
-// much of its time taking fresh memory page by page otherwise.
 void AdviseHugePages(const void* Begin, std::size_t Bytes)
 {
     constexpr std::size_t Worthwhile = 4u << 20;
@@ -21,8 +17,6 @@ void AdviseHugePages(const void* Begin, std::size_t Bytes)
     if (Last > First)
         ::madvise(reinterpret_cast<void*>(First), Last - First, MADV_HUGEPAGE);
 }
-
-} // namespace
 
 void TTextStore::Reserve(std::size_t Total)
 {

@@ -14,6 +14,10 @@
 #include <string_view>
 #include <vector>
 
+// Asks for huge pages for a large block of memory: reading a big file spends
+// much of its time taking fresh memory page by page otherwise.
+void AdviseHugePages(const void* Begin, std::size_t Bytes);
+
 class TTextStore {
 public:
     // --- the buffer of read bytes ---
