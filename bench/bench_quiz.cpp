@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz engine on large tables: the time NextQuestion takes to choose a
 // question and build its four similar alternatives (median and 99th
-// percentile of single calls), and the first question after an edit, which
-// codes the whole table anew.
+// percentile of single calls), and the first question after an edit or after
+// reading a table, which finds no phonetic codes made yet.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <random>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include <time.h>
+#include <unistd.h>
 
 #include "table/questionlist.h"
 
@@ -148,6 +151,37 @@ void BM_FirstQuestionAfterEdit(benchmark::State& State)
     }
 }
 BENCHMARK(BM_FirstQuestionAfterEdit)->Arg(100'000)->Arg(1'000'000)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The first question after a table was read from a file, which makes the
+// phonetic codes it needs from a table that has none yet.
+void BM_FirstQuestionAfterLoading(benchmark::State& State)
+{
+    const TQuestionlist& Source = TableOf(static_cast<int>(State.range(0)));
+    std::string Template = (std::filesystem::temp_directory_path() / "memorant-bench-XXXXXX").string();
+    if (::mkdtemp(Template.data()) == nullptr)
+        std::abort();
+    const std::filesystem::path Folder = Template;
+    const std::string File = (Folder / "woorden.MT4").string();
+    TQuestionlist Copy;
+    for (int I = 0; I < Source.Count(); ++I)
+        Copy.Add(Source.Question(I), Source.Answer(I));
+    Copy.WriteToFile(File, 0);
+    std::string Question;
+    for (auto _ : State) {
+        State.PauseTiming();
+        TQuestionlist Table;
+        Table.LoadFromFile(File);
+        Table.IntelliMC = true;
+        StartRound(Table);
+        State.ResumeTiming();
+        Table.NextQuestion(Question);
+        State.PauseTiming();
+        Table.Clear();
+        State.ResumeTiming();
+    }
+    std::filesystem::remove_all(Folder);
+}
+BENCHMARK(BM_FirstQuestionAfterLoading)->Arg(1'000'000)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing a table of a million entries, the resident memory a
-// loaded entry takes, and for scale, in the same run: `wc -l` on the same file
+// Reading and writing a table of a million entries, the memory a loaded
+// entry takes, and for scale, in the same run: `wc -l` on the same file
 // beside reading, `dd conv=fsync` of the same bytes beside writing.
 #include <benchmark/benchmark.h>
 
@@ -11,6 +11,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 #include <unistd.h>
 
@@ -61,17 +62,13 @@ TBenchTable& Table()
     return Instance;
 }
 
-// Resident memory of this process in bytes.
-double ResidentBytes()
+// The bytes the allocator has handed out and not yet taken back. Resident
+// memory would hide what a table holds once the allocator keeps freed memory
+// of an earlier run for the next.
+double HeldBytes()
 {
-    long Pages = 0;
-    long Resident = 0;
-    if (FILE* Statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(Statm, "%ld %ld", &Pages, &Resident) != 2)
-            Resident = 0;
-        std::fclose(Statm);
-    }
-    return static_cast<double>(Resident) * static_cast<double>(::sysconf(_SC_PAGESIZE));
+    const struct mallinfo2 Info = ::mallinfo2();
+    return static_cast<double>(Info.uordblks + Info.hblkhd);
 }
 
 // Throughput by the processor time this process spent (user and system), which
@@ -122,14 +119,14 @@ void BM_ReadTable(benchmark::State& State)
     double Growth = 0;
     std::clock_t Cpu = 0;
     for (auto _ : State) {
-        double Before = ResidentBytes();
+        double Before = HeldBytes();
         TQuestionlist List;
         std::clock_t Start = std::clock();
         Wc.Start();
         List.LoadFromFile(Bench.Input);
         Wc.Stop();
         Cpu += std::clock() - Start;
-        Growth += ResidentBytes() - Before;
+        Growth += HeldBytes() - Before;
         if (List.Count() != EntryCount)
             State.SkipWithError("not every entry was read");
         State.PauseTiming(); // releasing the table is not reading

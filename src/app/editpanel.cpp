@@ -274,6 +274,9 @@ void TEditPanel::ShowCurrentEntry()
     // A refusal shown for the previous entry makes way for the keys again.
     Main.SetPrompt(EditPrompt1, EditPrompt2);
     Main.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(Current + 1).arg(Count));
+    // A counter of a large table widens its label rather than losing its end.
+    if (const int Wanted = Main.lblItemNr->sizeHint().width(); Wanted > Main.lblItemNr->width())
+        Main.lblItemNr->resize(Wanted, Main.lblItemNr->height());
     if (Count == 0)
         return;
     if (Current < Count) {

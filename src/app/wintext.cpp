@@ -80,7 +80,7 @@ qsizetype CharacterLength(const QString& Text, qsizetype i)
 
 } // namespace
 
-QString WinToQt(const std::string& Bytes, int CodePage)
+QString WinToQt(std::string_view Bytes, int CodePage)
 {
     const TCodePageMap& Map = MapOf(CodePage);
     QString Text(static_cast<qsizetype>(Bytes.size()), Qt::Uninitialized);
@@ -133,7 +133,7 @@ int CharactersMissingIn(const QString& Text, int CodePage)
     return Missing;
 }
 
-QString ColumnToQt(const std::string& Bytes, int Charset)
+QString ColumnToQt(std::string_view Bytes, int Charset)
 {
     return WinToQt(Bytes, CodePageOfCharset(Charset));
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 
 inline constexpr int WesternCodePage = 1252;
 
@@ -15,7 +16,7 @@ inline constexpr int WesternCodePage = 1252;
 // character of the same value (a C1 control for 0x80-0x9F) or, when the code
 // page uses that character already, one of the private use area; so every
 // byte survives a round trip and stored bytes never change by being shown.
-[[nodiscard]] QString WinToQt(const std::string& Bytes, int CodePage = WesternCodePage);
+[[nodiscard]] QString WinToQt(std::string_view Bytes, int CodePage = WesternCodePage);
 
 // Text to bytes; no value when a character has no byte in the code page.
 [[nodiscard]] std::optional<std::string> QtToWin(const QString& Text, int CodePage = WesternCodePage);
@@ -31,5 +32,5 @@ inline constexpr int WesternCodePage = 1252;
 [[nodiscard]] int CharactersMissingIn(const QString& Text, int CodePage);
 
 // The text of a column, whose font has the character set Charset.
-[[nodiscard]] QString ColumnToQt(const std::string& Bytes, int Charset);
+[[nodiscard]] QString ColumnToQt(std::string_view Bytes, int Charset);
 [[nodiscard]] std::optional<std::string> QtToColumn(const QString& Text, int Charset);

@@ -22,8 +22,8 @@ std::vector<TImportedEntry> ExportedEntries(const TQuestionlist& List)
     std::vector<TImportedEntry> Entries;
     Entries.reserve(static_cast<std::size_t>(List.Count()));
     for (int i = 0; i < List.Count(); ++i) {
-        const std::string& Question = List.StoredQuestion(i);
-        const std::string& Answer = List.StoredAnswer(i);
+        const std::string_view Question = List.StoredQuestion(i);
+        const std::string_view Answer = List.StoredAnswer(i);
         if (!Question.empty() && !Answer.empty())
             Entries.push_back({ColumnToQt(Question, List.QuestionFont.Charset), ColumnToQt(Answer, List.AnswerFont.Charset)});
     }

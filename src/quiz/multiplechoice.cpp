@@ -64,10 +64,10 @@ constexpr int MaxDigits = 10; // of a 32-bit index
 
 } // namespace
 
-const TSimilarIndex& TQuestionlist::PhoneticIndex()
+TSimilarIndex& TQuestionlist::PhoneticIndex()
 {
     if (!SimilarIndex || SimilarIndex->Count() != Count())
-        SimilarIndex = std::make_shared<const TSimilarIndex>(*this);
+        SimilarIndex = std::make_shared<TSimilarIndex>(*this);
     return *SimilarIndex;
 }
 
@@ -82,7 +82,7 @@ void TQuestionlist::CollectSimilar(const std::string& Question, const std::strin
     std::vector<int> Found;
     if (Len <= LongestIndexedLen) {
         using TColumn = TSimilarIndex::TColumn;
-        const TSimilarIndex& Index = PhoneticIndex();
+        TSimilarIndex& Index = PhoneticIndex();
         const std::uint32_t QuestionHash = TSimilarIndex::UpperHash(Question);
         const std::uint32_t AnswerHash = TSimilarIndex::UpperHash(Answer);
         const auto Collect = [&](std::span<const TSimilarIndex::TRecord> Records) {
@@ -94,8 +94,8 @@ void TQuestionlist::CollectSimilar(const std::string& Question, const std::strin
                     Found.push_back(I);
             }
         };
-        Collect(Index.Sounding(Reverse ? TColumn::StoredQuestion : TColumn::StoredAnswer, ACode, Len));
-        Collect(Index.Sounding(Reverse ? TColumn::StoredAnswer : TColumn::StoredQuestion, QCode, Len));
+        Collect(Index.Sounding(*this, Reverse ? TColumn::StoredQuestion : TColumn::StoredAnswer, ACode, Len));
+        Collect(Index.Sounding(*this, Reverse ? TColumn::StoredAnswer : TColumn::StoredQuestion, QCode, Len));
     } else {
         for (int I = 0; I < Count(); ++I) {
             const bool Sounds = Cut(SoundexCode(ViewedAnswer(*this, I), 2), Len) == Cut(ACode, Len)

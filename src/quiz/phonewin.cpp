@@ -54,7 +54,7 @@ char SoundexClass(unsigned char Byte)
     return SoundexTable[Byte];
 }
 
-std::string SoundexCode(const std::string& S, int Start)
+std::string SoundexCode(std::string_view S, int Start)
 {
     const std::size_t Kept = std::min<std::size_t>(static_cast<std::size_t>(std::max(Start, 1) - 1), S.size());
     std::string Code;

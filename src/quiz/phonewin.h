@@ -12,7 +12,7 @@
 // is classed by the soundex table, runs of equal classes collapse to one and
 // the vowel class 0 is dropped. With Start 2 the first byte of S stays in
 // front, upper-cased (a-z only).
-[[nodiscard]] std::string SoundexCode(const std::string& S, int Start);
+[[nodiscard]] std::string SoundexCode(std::string_view S, int Start);
 
 // SoundexCode(S, 2) after folding ij to i, an initial c to k or s, an
 // initial z to s and an initial v to f.

@@ -10,12 +10,12 @@
 #include "table/questionlist.h"
 
 // The viewed question and answer of entry Index (Reverse swaps the columns).
-[[nodiscard]] inline const std::string& ViewedQuestion(const TQuestionlist& Table, int Index)
+[[nodiscard]] inline std::string_view ViewedQuestion(const TQuestionlist& Table, int Index)
 {
     return Table.Reverse ? Table.StoredAnswer(Index) : Table.StoredQuestion(Index);
 }
 
-[[nodiscard]] inline const std::string& ViewedAnswer(const TQuestionlist& Table, int Index)
+[[nodiscard]] inline std::string_view ViewedAnswer(const TQuestionlist& Table, int Index)
 {
     return Table.Reverse ? Table.StoredQuestion(Index) : Table.StoredAnswer(Index);
 }

@@ -131,7 +131,7 @@ std::string TQuestionlist::EntryStatus(int Index) const
 
 std::string TQuestionlist::DebugEntryLine(int Index) const
 {
-    return "[" + std::to_string(Index) + "] '" + ViewedQuestion(*this, Index) + "' = '" + ViewedAnswer(*this, Index)
+    return "[" + std::to_string(Index) + "] '" + Question(Index) + "' = '" + Answer(Index)
            + "' " + EntryStatus(Index);
 }
 
@@ -169,8 +169,8 @@ void TQuestionlist::ShowDebugInfo(std::vector<std::string>& Lines, int Mode, boo
             // The list may name entries that the editor has removed since.
             const int Index = std::atoi(Item.c_str());
             const bool Valid = Index >= 0 && Index < Count();
-            const std::string Q = Valid ? ViewedQuestion(*this, Index) : std::string();
-            const std::string A = Valid ? ViewedAnswer(*this, Index) : std::string();
+            const std::string Q(Valid ? ViewedQuestion(*this, Index) : std::string_view());
+            const std::string A(Valid ? ViewedAnswer(*this, Index) : std::string_view());
             Lines.push_back(Q + " [" + Code4(Q) + "] = " + A + " [" + Code4(A) + "]");
         }
     }

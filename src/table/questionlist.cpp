@@ -4,11 +4,11 @@
 #include "table/questionlist.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdint>
+#include <limits>
 #include <new>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <utility>
 
 #include "editor/codepage.h"
@@ -19,25 +19,24 @@
 
 namespace {
 
-bool HasFontTag(const std::string& Text) { return Text.find(FontTag) != std::string::npos; }
+bool HasFontTag(std::string_view Text) { return Text.find(FontTag) != std::string::npos; }
 
 bool IsDefaultFont(const TTableFont& Font)
 {
     return Font.Name == "Arial" && Font.Size == 9 && Font.Charset == 0;
 }
 
-// Storage of a large table is asked to come in huge pages: reading a big
-// file spends much of its time taking fresh memory page by page otherwise.
-void AdviseHugePages(const void* Begin, std::size_t Bytes)
+// Turns a text read from a DOS file into Windows-1252 where it lies.
+void ConvertDosText(char* Text, std::size_t Length)
 {
-    constexpr std::size_t Worthwhile = 4u << 20;
-    if (Bytes < Worthwhile)
-        return;
-    const auto Page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto First = (reinterpret_cast<std::uintptr_t>(Begin) + Page - 1) & ~(Page - 1);
-    const auto Last = (reinterpret_cast<std::uintptr_t>(Begin) + Bytes) & ~(Page - 1);
-    if (Last > First)
-        ::madvise(reinterpret_cast<void*>(First), Last - First, MADV_HUGEPAGE);
+    static const std::array<char, 256> DosToWinBytes = [] {
+        std::array<char, 256> Bytes{};
+        for (std::size_t Byte = 0; Byte < Bytes.size(); ++Byte)
+            Bytes[Byte] = DosCharToWin(static_cast<char>(Byte));
+        return Bytes;
+    }();
+    for (char* Byte = Text; Byte != Text + Length; ++Byte)
+        *Byte = DosToWinBytes[static_cast<unsigned char>(*Byte)];
 }
 
 } // namespace
@@ -51,6 +50,7 @@ void TQuestionlist::Clear()
     ForgetCurrent();
     Changed = false;
     Entries.clear();
+    Texts.Clear();
     DropPhoneticIndex();
     WrongAnswers = 0;
     RightAnswers = 0;
@@ -62,14 +62,10 @@ void TQuestionlist::Clear()
     AnswerFont = TTableFont();
 }
 
-int TQuestionlist::Count() const { return static_cast<int>(Entries.size()); }
-
-const TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index) const
+void TQuestionlist::ThrowOutOfRange(int Index) const
 {
-    if (Index < 0 || Index >= Count())
-        throw std::out_of_range("Index " + std::to_string(Index) + " buiten de tabel (0.."
-                                + std::to_string(Count() - 1) + ")");
-    return Entries[static_cast<std::size_t>(Index)];
+    throw std::out_of_range("Index " + std::to_string(Index) + " buiten de tabel (0.." + std::to_string(Count() - 1)
+                            + ")");
 }
 
 TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index)
@@ -79,14 +75,12 @@ TQuestionlist::TEntry& TQuestionlist::EntryAt(int Index)
 
 std::string TQuestionlist::Question(int Index) const
 {
-    const TEntry& Entry = EntryAt(Index);
-    return Reverse ? Entry.Answer : Entry.Question;
+    return std::string(Reverse ? StoredAnswer(Index) : StoredQuestion(Index));
 }
 
 std::string TQuestionlist::Answer(int Index) const
 {
-    const TEntry& Entry = EntryAt(Index);
-    return Reverse ? Entry.Question : Entry.Answer;
+    return std::string(Reverse ? StoredQuestion(Index) : StoredAnswer(Index));
 }
 
 int TQuestionlist::CurrentIndex() const { return Count() > 0 ? Current : -1; }
@@ -113,29 +107,54 @@ void TQuestionlist::SetQFont(const TTableFont& Font) { QFont() = Font; }
 void TQuestionlist::SetQuestion(int Index, const std::string& Text)
 {
     TEntry& Entry = EntryAt(Index);
-    StoreText(Reverse ? Entry.Answer : Entry.Question, Text);
+    if (Reverse)
+        StoreText(Entry.AnswerAt, Entry.AnswerLength, Text);
+    else
+        StoreText(Entry.QuestionAt, Entry.QuestionLength, Text);
 }
 
 void TQuestionlist::SetAnswer(int Index, const std::string& Text)
 {
     TEntry& Entry = EntryAt(Index);
-    StoreText(Reverse ? Entry.Question : Entry.Answer, Text);
+    if (Reverse)
+        StoreText(Entry.QuestionAt, Entry.QuestionLength, Text);
+    else
+        StoreText(Entry.AnswerAt, Entry.AnswerLength, Text);
 }
 
-void TQuestionlist::StoreText(std::string& Stored, const std::string& Text)
+void TQuestionlist::StoreText(std::uint32_t& At, std::uint8_t& Length, const std::string& Text)
 {
     std::string_view Trimmed = TrimmedView(Text);
-    if (Stored == Trimmed)
+    if (TextOf(At, Length) == Trimmed)
         return;
-    Stored.assign(Trimmed);
+    SetOwnText(At, Length, Trimmed);
     Changed = true;
     DropPhoneticIndex();
+}
+
+void TQuestionlist::SetOwnText(std::uint32_t& At, std::uint8_t& Length, std::string_view Text)
+{
+    if (Length == OwnText) {
+        Texts.Text(At).assign(Text);
+        return;
+    }
+    At = Texts.AddText(Text);
+    Length = OwnText;
+}
+
+void TQuestionlist::ReleaseTexts(const TEntry& Entry)
+{
+    if (Entry.QuestionLength == OwnText)
+        Texts.FreeText(Entry.QuestionAt);
+    if (Entry.AnswerLength == OwnText)
+        Texts.FreeText(Entry.AnswerAt);
 }
 
 void TQuestionlist::Delete(int Index)
 {
     if (Index < 0 || Index >= Count())
         return;
+    ReleaseTexts(Entries[static_cast<std::size_t>(Index)]);
     Entries.erase(Entries.begin() + Index);
     Changed = true;
     DropPhoneticIndex();
@@ -144,8 +163,12 @@ void TQuestionlist::Delete(int Index)
 
 void TQuestionlist::RemoveEmpty()
 {
-    auto Incomplete = [](const TEntry& Entry) {
-        return TrimmedView(Entry.Question).empty() || TrimmedView(Entry.Answer).empty();
+    auto Incomplete = [this](const TEntry& Entry) {
+        if (!TrimmedView(TextOf(Entry.QuestionAt, Entry.QuestionLength)).empty()
+            && !TrimmedView(TextOf(Entry.AnswerAt, Entry.AnswerLength)).empty())
+            return false;
+        ReleaseTexts(Entry);
+        return true;
     };
     auto Removed = std::remove_if(Entries.begin(), Entries.end(), Incomplete);
     if (Removed == Entries.end())
@@ -173,7 +196,7 @@ void TQuestionlist::SelectEntry(int Index)
         Current = Index;
         return;
     }
-    if (Entries.empty() || (!Entries.back().Question.empty() && !Entries.back().Answer.empty())) {
+    if (Entries.empty() || (!StoredQuestion(Count() - 1).empty() && !StoredAnswer(Count() - 1).empty())) {
         Add({}, {});
         Current = Index;
     } else {
@@ -183,23 +206,47 @@ void TQuestionlist::SelectEntry(int Index)
 
 void TQuestionlist::Add(const std::string& Question, const std::string& Answer)
 {
-    Entries.push_back({Question, Answer, {}, {}});
+    TEntry& Entry = Entries.emplace_back();
+    if (!Question.empty())
+        SetOwnText(Entry.QuestionAt, Entry.QuestionLength, Question);
+    if (!Answer.empty())
+        SetOwnText(Entry.AnswerAt, Entry.AnswerLength, Answer);
     DropPhoneticIndex();
+}
+
+void TQuestionlist::AddRead(std::size_t QuestionAt, std::size_t QuestionLength, std::size_t AnswerAt,
+                            std::size_t AnswerLength)
+{
+    if (Entries.size() == Entries.capacity())
+        ReserveFor(Entries.size() / 2 + 1);
+    TEntry& Entry = Entries.emplace_back();
+    // Beyond the reach of a place in the buffer a text takes its own storage.
+    constexpr std::size_t Reach = std::numeric_limits<std::uint32_t>::max();
+    if (QuestionAt <= Reach) {
+        Entry.QuestionAt = static_cast<std::uint32_t>(QuestionAt);
+        Entry.QuestionLength = static_cast<std::uint8_t>(QuestionLength);
+    } else {
+        SetOwnText(Entry.QuestionAt, Entry.QuestionLength, Texts.View(QuestionAt, QuestionLength));
+    }
+    if (AnswerAt <= Reach) {
+        Entry.AnswerAt = static_cast<std::uint32_t>(AnswerAt);
+        Entry.AnswerLength = static_cast<std::uint8_t>(AnswerLength);
+    } else {
+        SetOwnText(Entry.AnswerAt, Entry.AnswerLength, Texts.View(AnswerAt, AnswerLength));
+    }
 }
 
 TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) { return EntryAt(Index).QuestionAdmin; }
 TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) { return EntryAt(Index).AnswerAdmin; }
 const TQuestionAdmin& TQuestionlist::QuestionAdmin(int Index) const { return EntryAt(Index).QuestionAdmin; }
 const TAnswerAdmin& TQuestionlist::AnswerAdmin(int Index) const { return EntryAt(Index).AnswerAdmin; }
-const std::string& TQuestionlist::StoredQuestion(int Index) const { return EntryAt(Index).Question; }
-const std::string& TQuestionlist::StoredAnswer(int Index) const { return EntryAt(Index).Answer; }
 
 void TQuestionlist::LoadFromFile(const std::string& FileName)
 {
     ListName = Entries.empty() ? FileName : std::string();
     if (FileName.empty())
         return;
-    TTableReader Reader;
+    TTableReader Reader(Texts);
     const int OpenError = Reader.Open(FileName);
     if (OpenError == ENOENT || OpenError == ENOTDIR)
         throw EListReadError("Bestand " + FileName + " bestaat niet");
@@ -212,24 +259,25 @@ void TQuestionlist::LoadFromFile(const std::string& FileName)
     // saves moving every entry when the rest of the file has shorter lines.
     const std::size_t Estimate = Reader.EstimatedLineCount();
     ReserveFor(Estimate + Estimate / 16);
-    while (!Reader.AtEnd()) {
-        if (Entries.size() == Entries.capacity())
-            ReserveFor(Entries.size() / 2 + 1);
-        // Each line is read straight into a new entry, which goes again
-        // when the line turns out not to be one.
-        TEntry& Entry = Entries.emplace_back();
-        Reader.ReadTableLine(Entry.Question, Entry.Answer);
-        if (HasFontTag(Entry.Question) && HasFontTag(Entry.Answer)) {
-            ReadFontSpec(Entry.Question, QuestionFont);
-            ReadFontSpec(Entry.Answer, AnswerFont);
-            Entries.pop_back();
-        } else if (Entry.Question.empty() || Entry.Answer.empty()) {
-            Entries.pop_back();
-        } else if (Dos) {
-            DosToWin(Entry.Question);
-            DosToWin(Entry.Answer);
+    TTextSpan Question;
+    TTextSpan Answer;
+    while (Reader.ReadTableLine(Question, Answer)) {
+        const std::string_view QuestionText = Texts.View(Question.At, Question.Length);
+        const std::string_view AnswerText = Texts.View(Answer.At, Answer.Length);
+        if (QuestionText.empty() || AnswerText.empty())
+            continue;
+        if (HasFontTag(QuestionText) && HasFontTag(AnswerText)) {
+            ReadFontSpec(QuestionText, QuestionFont);
+            ReadFontSpec(AnswerText, AnswerFont);
+            continue;
         }
+        if (Dos) {
+            ConvertDosText(Texts.Bytes() + Question.At, Question.Length);
+            ConvertDosText(Texts.Bytes() + Answer.At, Answer.Length);
+        }
+        AddRead(Question.At, Question.Length, Answer.At, Answer.Length);
     }
+    Texts.Shrink();
     if (Reader.Error() != 0)
         throw EListReadError("Fout tijdens inlezen " + FileName + ": " + IoErrorText(Reader.Error()));
 }
@@ -264,14 +312,16 @@ void TQuestionlist::WriteToFile(const std::string& FileName, int MinWrong)
     std::string Question;
     std::string Answer;
     for (const TEntry& Entry : Entries) {
-        if (Entry.AnswerAdmin.WrongCount < MinWrong || Entry.Question.empty() || Entry.Answer.empty())
+        const std::string_view QuestionText = TextOf(Entry.QuestionAt, Entry.QuestionLength);
+        const std::string_view AnswerText = TextOf(Entry.AnswerAt, Entry.AnswerLength);
+        if (Entry.AnswerAdmin.WrongCount < MinWrong || QuestionText.empty() || AnswerText.empty())
             continue;
         if (!Dos) {
-            WriteLine(Entry.Question, Entry.Answer);
+            WriteLine(QuestionText, AnswerText);
             continue;
         }
-        Question.assign(Entry.Question);
-        Answer.assign(Entry.Answer);
+        Question.assign(QuestionText);
+        Answer.assign(AnswerText);
         WinToDos(Question);
         WinToDos(Answer);
         WriteLine(Question, Answer);

@@ -9,9 +9,11 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "quiz/quizrandom.h"
+#include "table/textstore.h"
 
 class TSimilarIndex;
 
@@ -98,7 +100,6 @@ public:
     void Clear();
 
     // --- reading entries (viewed orientation) ---
-    [[nodiscard]] int Count() const;
     [[nodiscard]] std::string Question(int Index) const;
     [[nodiscard]] std::string Answer(int Index) const;
     [[nodiscard]] int CurrentIndex() const;
@@ -127,9 +128,11 @@ public:
     [[nodiscard]] const TQuestionAdmin& QuestionAdmin(int Index) const;
     [[nodiscard]] const TAnswerAdmin& AnswerAdmin(int Index) const;
 
-    // Stored texts, whatever Reverse says.
-    [[nodiscard]] const std::string& StoredQuestion(int Index) const;
-    [[nodiscard]] const std::string& StoredAnswer(int Index) const;
+    // Stored texts, whatever Reverse says. A view stays valid until its text
+    // is set, its entry removed or a file read into the table.
+    [[nodiscard]] std::string_view StoredQuestion(int Index) const;
+    [[nodiscard]] std::string_view StoredAnswer(int Index) const;
+    [[nodiscard]] int Count() const { return static_cast<int>(Entries.size()); }
 
     // --- table files ---
     void LoadFromFile(const std::string& FileName);
@@ -169,30 +172,56 @@ public:
     [[nodiscard]] std::string DebugEntryLine(int Index) const;
 
 private:
+    // An entry names its two texts in Texts: a text read from a file by its
+    // place in the buffer and its length (at most MaxTextLength), any other
+    // text by its number among the texts of their own (length OwnText).
+    static constexpr std::uint8_t OwnText = 0xFF;
     struct TEntry {
-        std::string Question;
-        std::string Answer;
+        std::uint32_t QuestionAt = 0;
+        std::uint32_t AnswerAt = 0;
         TAnswerAdmin AnswerAdmin;
+        std::uint8_t QuestionLength = 0;
+        std::uint8_t AnswerLength = 0;
         TQuestionAdmin QuestionAdmin;
     };
     std::vector<TEntry> Entries;
+    TTextStore Texts;
+
+    [[nodiscard]] std::string_view TextOf(std::uint32_t At, std::uint8_t Length) const
+    {
+        if (Length == OwnText)
+            return Texts.Text(At);
+        return Length == 0 ? std::string_view() : Texts.View(At, Length);
+    }
+    // Gives an entry's text its own storage holding Text.
+    void SetOwnText(std::uint32_t& At, std::uint8_t& Length, std::string_view Text);
+    void ReleaseTexts(const TEntry& Entry);
+    // Appends an entry with texts read from a file into Texts.
+    void AddRead(std::size_t QuestionAt, std::size_t QuestionLength, std::size_t AnswerAt, std::size_t AnswerLength);
 
     // Entry Index; std::out_of_range outside 0..Count-1.
-    [[nodiscard]] const TEntry& EntryAt(int Index) const;
+    [[nodiscard]] const TEntry& EntryAt(int Index) const
+    {
+        if (Index < 0 || Index >= Count())
+            ThrowOutOfRange(Index);
+        return Entries[static_cast<std::size_t>(Index)];
+    }
     TEntry& EntryAt(int Index);
+    [[noreturn]] void ThrowOutOfRange(int Index) const;
     // Stores Text, trimmed, in a stored column when it differs.
-    void StoreText(std::string& Stored, const std::string& Text);
+    void StoreText(std::uint32_t& At, std::uint8_t& Length, const std::string& Text);
     // Makes room for about MoreEntries entries before a file is read.
     void ReserveFor(std::size_t MoreEntries);
     // After entries were removed in the middle of a quiz: Rest counts no more
     // questions than there are entries left to ask.
     void KeepRestWithinUnasked();
 
-    // Phonetic codes of the entries for similar alternatives: built when a
-    // question first needs them, dropped by every change of a text or of the
-    // list of entries (call DropPhoneticIndex there).
-    std::shared_ptr<const TSimilarIndex> SimilarIndex;
-    const TSimilarIndex& PhoneticIndex();
+    // Phonetic codes of the entries for similar alternatives: made when a
+    // question first needs them, a first character at a time, and dropped by
+    // every change of a text or of the list of entries (call
+    // DropPhoneticIndex there).
+    std::shared_ptr<TSimilarIndex> SimilarIndex;
+    TSimilarIndex& PhoneticIndex();
     void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
     // No question is current any more; one that was to be asked again
     // (after a hint or "don't know") goes with it.
@@ -205,6 +234,18 @@ private:
     [[nodiscard]] int CountUnasked() const;
     void EndRoundEarly(std::string& Question);
 };
+
+inline std::string_view TQuestionlist::StoredQuestion(int Index) const
+{
+    const TEntry& Entry = EntryAt(Index);
+    return TextOf(Entry.QuestionAt, Entry.QuestionLength);
+}
+
+inline std::string_view TQuestionlist::StoredAnswer(int Index) const
+{
+    const TEntry& Entry = EntryAt(Index);
+    return TextOf(Entry.AnswerAt, Entry.AnswerLength);
+}
 
 // The score with one decimal, right-aligned in four characters (" 7.8", "10.0").
 [[nodiscard]] std::string ScoreText(double Score);

@@ -32,6 +32,7 @@ private slots:
     void savingWhileEditingWritesWhatIsTyped();
     void typedTextAloneMakesTheTableSavable();
     void equalsSignIsRefusedAndThePromptSaysWhy();
+    void counterOfAMillionEntriesFits();
 };
 
 void TestEditor::typingANewTableFromNothing()
@@ -475,6 +476,18 @@ void TestEditor::equalsSignIsRefusedAndThePromptSaysWhy()
     QCOMPARE(Form->lblPrompt2->text(), Keys);
     QCOMPARE(Form->QuestionList.StoredQuestion(0), std::string("xy"));
     QCOMPARE(Form->QuestionList.StoredAnswer(0), std::string("b  c"));
+}
+
+void TestEditor::counterOfAMillionEntriesFits()
+{
+    auto Form = MakeWindow({{"een", "one"}});
+    for (int i = 2; i <= 1'000'000; ++i)
+        Form->QuestionList.Add("vraag", "antwoord");
+    Form->mnuTabelbewerken->trigger();
+    Press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(Counter(*Form), QStringLiteral("[1000000/1000000]"));
+    const QLabel* Label = Form->lblItemNr;
+    QVERIFY(Label->fontMetrics().horizontalAdvance(Label->text()) <= Label->contentsRect().width());
 }
 
 QTEST_MAIN(TestEditor)

@@ -45,6 +45,6 @@ QStringList Entries(const TQuestionlist& Table)
 {
     QStringList Result;
     for (int i = 0; i < Table.Count(); ++i)
-        Result << QString::fromLatin1(Table.StoredQuestion(i) + '=' + Table.StoredAnswer(i));
+        Result << QString::fromLatin1(std::string(Table.StoredQuestion(i)) + '=' + std::string(Table.StoredAnswer(i)));
     return Result;
 }

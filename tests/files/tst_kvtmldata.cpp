@@ -88,7 +88,7 @@ void TestKvtmlData::everyFileOpens()
         for (int i = 0; i < List.Count(); ++i) {
             const struct {
                 QString Expected;
-                const std::string& Stored;
+                std::string_view Stored;
                 int Charset;
             } Sides[] = {{AsTableText(Read.Entries[i].Question), List.StoredQuestion(i), List.QuestionFont.Charset},
                          {AsTableText(Read.Entries[i].Answer), List.StoredAnswer(i), List.AnswerFont.Charset}};

@@ -138,6 +138,20 @@ TEST(MultipleChoice, TolerantPickThatSoundsRight)
 
 // The similar entries found through the cached codes are exactly those of a
 // scan over the whole table, in both orientations and after changes.
+// The similar list of Q = A at Len, found by coding every entry.
+std::vector<std::string> SimilarByFullScan(const TQuestionlist& Table, const std::string& Q, const std::string& A,
+                                           int Len)
+{
+    std::set<std::string> Found;
+    for (int I = 0; I < Table.Count(); ++I) {
+        const bool Sounds = SoundexCode(Table.Answer(I), 2).substr(0, Len) == SoundexCode(A, 2).substr(0, Len)
+            || SoundexCode(Table.Question(I), 2).substr(0, Len) == SoundexCode(Q, 2).substr(0, Len);
+        if (Sounds && Upper(Table.Answer(I)) != Upper(A) && Upper(Table.Question(I)) != Upper(Q))
+            Found.insert(std::to_string(I));
+    }
+    return std::vector<std::string>(Found.begin(), Found.end());
+}
+
 TEST(MultipleChoice, SimilarEntriesEqualAFullScan)
 {
     std::mt19937 Engine(5);
@@ -152,14 +166,7 @@ TEST(MultipleChoice, SimilarEntriesEqualAFullScan)
     for (int I = 0; I < 400; ++I)
         Table.Add(RandomText(), RandomText());
     const auto Scan = [&Table](const std::string& Q, const std::string& A, int Len) {
-        std::set<std::string> Found;
-        for (int I = 0; I < Table.Count(); ++I) {
-            const bool Sounds = SoundexCode(Table.Answer(I), 2).substr(0, Len) == SoundexCode(A, 2).substr(0, Len)
-                || SoundexCode(Table.Question(I), 2).substr(0, Len) == SoundexCode(Q, 2).substr(0, Len);
-            if (Sounds && Upper(Table.Answer(I)) != Upper(A) && Upper(Table.Question(I)) != Upper(Q))
-                Found.insert(std::to_string(I));
-        }
-        return std::vector<std::string>(Found.begin(), Found.end());
+        return SimilarByFullScan(Table, Q, A, Len);
     };
     for (int Round = 0; Round < 120; ++Round) {
         const int Some = static_cast<int>(Engine() % static_cast<unsigned>(Table.Count()));
@@ -181,6 +188,32 @@ TEST(MultipleChoice, SimilarEntriesEqualAFullScan)
         Table.SimilarList.clear();
         Table.CollectSimilar(Q, A, Len);
         EXPECT_EQ(Table.SimilarList, Scan(Q, A, Len)) << Q << " = " << A << " at " << Len;
+    }
+}
+
+TEST(MultipleChoice, SimilarEntriesEqualAFullScanSearchAfterSearch)
+{
+    // One table, unchanged between searches for texts of every first
+    // character, empty ones included.
+    std::mt19937 Engine(11);
+    const std::string Alphabet = "abdhknrstHK\xe9";
+    const auto RandomText = [&] {
+        std::string Text(Engine() % 5, ' ');
+        for (char& C : Text)
+            C = Alphabet[Engine() % Alphabet.size()];
+        return Text;
+    };
+    TQuestionlist Table;
+    for (int I = 0; I < 300; ++I)
+        Table.Add(RandomText(), RandomText());
+    for (int Round = 0; Round < 80; ++Round) {
+        Table.Reverse = Round % 3 == 1;
+        const std::string Q = RandomText();
+        const std::string A = RandomText();
+        const int Len = 3 + Round % 2;
+        Table.SimilarList.clear();
+        Table.CollectSimilar(Q, A, Len);
+        EXPECT_EQ(Table.SimilarList, SimilarByFullScan(Table, Q, A, Len)) << Q << " = " << A << " at " << Len;
     }
 }
 
