@@ -13,26 +13,6 @@ using namespace std::string_literals;
 
 namespace {
 
-using TPairs = std::vector<std::pair<std::string, std::string>>;
-
-TPairs EntriesOf(const TQuestionlist& Table)
-{
-    TPairs Result;
-    for (int i = 0; i < Table.Count(); ++i)
-        Result.emplace_back(Table.StoredQuestion(i), Table.StoredAnswer(i));
-    return Result;
-}
-
-// Reads Bytes as a file called Name into a new table.
-TQuestionlist LoadBytes(const std::string& Bytes, const std::string& Name = "t.MT4")
-{
-    TScratchFolder Folder;
-    WriteBytes(Folder.File(Name), Bytes);
-    TQuestionlist Table;
-    Table.LoadFromFile(Folder.File(Name));
-    return Table;
-}
-
 struct TLineCase {
     const char* Name;
     std::string Bytes;

@@ -16,23 +16,9 @@ using namespace std::string_literals;
 
 namespace {
 
-using TPairs = std::vector<std::pair<std::string, std::string>>;
-
-TPairs EntriesOf(const TQuestionlist& Table)
-{
-    TPairs Result;
-    for (int i = 0; i < Table.Count(); ++i)
-        Result.emplace_back(Table.StoredQuestion(i), Table.StoredAnswer(i));
-    return Result;
-}
-
 TPairs LoadEntries(const std::string& Bytes, const std::string& Name = "t.MT4")
 {
-    TScratchFolder Folder;
-    WriteBytes(Folder.File(Name), Bytes);
-    TQuestionlist Table;
-    Table.LoadFromFile(Folder.File(Name));
-    return EntriesOf(Table);
+    return EntriesOf(LoadBytes(Bytes, Name));
 }
 
 // Lines "v<n> = aaa...", with their entries, that fill at least Size bytes

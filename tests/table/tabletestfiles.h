@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Scratch folders and whole-file helpers for the table tests.
+// Scratch folders, whole-file helpers and table readers for the table tests.
 #pragma once
 
 #include <algorithm>
@@ -8,7 +8,10 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "table/questionlist.h"
 
 // A fresh folder below the system's temporary folder, removed with its
 // content when the object goes.
@@ -59,4 +62,25 @@ inline std::string ReadBytes(const std::string& FileName)
     if (!In || !In.read(Bytes.data(), static_cast<std::streamsize>(Bytes.size())))
         throw std::runtime_error("cannot read " + FileName);
     return Bytes;
+}
+
+using TPairs = std::vector<std::pair<std::string, std::string>>;
+
+// The stored texts of every entry.
+inline TPairs EntriesOf(const TQuestionlist& Table)
+{
+    TPairs Result;
+    for (int i = 0; i < Table.Count(); ++i)
+        Result.emplace_back(Table.StoredQuestion(i), Table.StoredAnswer(i));
+    return Result;
+}
+
+// Reads Bytes as a file called Name into a new table.
+inline TQuestionlist LoadBytes(const std::string& Bytes, const std::string& Name = "t.MT4")
+{
+    TScratchFolder Folder;
+    WriteBytes(Folder.File(Name), Bytes);
+    TQuestionlist Table;
+    Table.LoadFromFile(Folder.File(Name));
+    return Table;
 }
