@@ -72,11 +72,17 @@ void TQuestionlist::Hint(std::string& Text) const
         Text = Answer;
         return;
     }
+    // Accented Latin letters are shown as they are; in another script its
+    // letters are masked like the plain Latin ones, or the hint would give
+    // the whole answer away.
+    const int CodePage = CodePageOfCharset(AFont().Charset);
+    const bool MaskScript = !IsLatinCodePage(CodePage);
     Text.assign(Answer, 0, Clear);
     Text.reserve(Clear + 2 * (Answer.size() - Clear));
     for (std::size_t I = Clear; I < Answer.size(); ++I) {
         const char C = Answer[I];
-        const bool Masked = (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z');
+        const bool Masked = (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z')
+                            || (MaskScript && IsScriptLetterIn(static_cast<unsigned char>(C), CodePage));
         Text += ' ';
         Text += Masked ? '.' : C;
     }

@@ -15,6 +15,13 @@ namespace {
 
 using TByteMap = std::array<unsigned char, 256>;
 
+// What one code page's bytes are: their upper-case forms, and which of them
+// are letters of its script.
+struct TCodePageCase {
+    TByteMap Upper{};
+    std::array<bool, 256> ScriptLetter{};
+};
+
 // iconv on one character, in either direction; false when it has no
 // counterpart.
 class TConverter {
@@ -37,7 +44,10 @@ public:
         auto* OutPtr = static_cast<char*>(Out);
         std::size_t InLeft = InSize;
         std::size_t OutLeft = OutSize;
+        // The final call flushes a letter that a converter holds back in case
+        // a combining mark follows (Windows-1255 and 1258 do).
         return iconv(Handle, &InPtr, &InLeft, &OutPtr, &OutLeft) != static_cast<std::size_t>(-1)
+            && iconv(Handle, nullptr, nullptr, &OutPtr, &OutLeft) != static_cast<std::size_t>(-1)
             && InLeft == 0 && OutLeft == 0;
     }
 
@@ -55,37 +65,38 @@ locale_t UnicodeLocale()
     return Locale;
 }
 
-TByteMap MakeUpperMap(int CodePage)
+TCodePageCase MakeCodePageCase(int CodePage)
 {
-    TByteMap Map{};
+    TCodePageCase Case;
     for (int Byte = 0; Byte < 256; ++Byte)
-        Map[Byte] = static_cast<unsigned char>(Byte);
+        Case.Upper[Byte] = static_cast<unsigned char>(Byte);
     const std::string Name = "CP" + std::to_string(CodePage);
     TConverter Decode("UCS-4LE", Name.c_str());
     TConverter Encode(Name.c_str(), "UCS-4LE");
     if (!Decode.Valid() || !Encode.Valid())
-        return Map;
+        return Case;
     for (int Byte = 0x41; Byte < 256; ++Byte) {
         const auto In = static_cast<unsigned char>(Byte);
         std::uint32_t Code = 0;
         if (!Decode.Convert(&In, 1, &Code, sizeof Code))
             continue;
+        Case.ScriptLetter[Byte] = Byte >= 0x80 && iswalpha_l(static_cast<wint_t>(Code), UnicodeLocale());
         const auto Upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(Code), UnicodeLocale()));
         unsigned char Out = 0;
         if (Upper != Code && Encode.Convert(&Upper, sizeof Upper, &Out, 1))
-            Map[Byte] = Out;
+            Case.Upper[Byte] = Out;
     }
-    return Map;
+    return Case;
 }
 
-const TByteMap& UpperMap(int CodePage)
+const TCodePageCase& CaseOf(int CodePage)
 {
     static std::mutex Guard;
-    static std::map<int, TByteMap> Maps;
+    static std::map<int, TCodePageCase> Cases;
     const std::lock_guard Lock(Guard);
-    auto Found = Maps.find(CodePage);
-    if (Found == Maps.end())
-        Found = Maps.emplace(CodePage, MakeUpperMap(CodePage)).first;
+    auto Found = Cases.find(CodePage);
+    if (Found == Cases.end())
+        Found = Cases.emplace(CodePage, MakeCodePageCase(CodePage)).first;
     return Found->second;
 }
 
@@ -93,7 +104,7 @@ const TByteMap& UpperMap(int CodePage)
 
 std::string UpperCasedIn(std::string_view Text, int CodePage)
 {
-    const TByteMap& Map = UpperMap(CodePage);
+    const TByteMap& Map = CaseOf(CodePage).Upper;
     std::string Result(Text);
     for (char& C : Result)
         C = static_cast<char>(Map[static_cast<unsigned char>(C)]);
@@ -103,4 +114,9 @@ std::string UpperCasedIn(std::string_view Text, int CodePage)
 bool EqualIgnoringCase(std::string_view A, std::string_view B, int CodePage)
 {
     return A.size() == B.size() && UpperCasedIn(A, CodePage) == UpperCasedIn(B, CodePage);
+}
+
+bool IsScriptLetterIn(unsigned char Byte, int CodePage)
+{
+    return CaseOf(CodePage).ScriptLetter[Byte];
 }

@@ -11,5 +11,9 @@
 // capital sigma, like the ordinary sigma.
 [[nodiscard]] std::string UpperCasedIn(std::string_view Text, int CodePage);
 
+// True when Byte stands for a letter of the code page's script (Cyrillic,
+// Greek, Hebrew, ...); bytes below 0x80 never do.
+[[nodiscard]] bool IsScriptLetterIn(unsigned char Byte, int CodePage);
+
 // True when A and B differ at most in upper and lower case.
 [[nodiscard]] bool EqualIgnoringCase(std::string_view A, std::string_view B, int CodePage);
