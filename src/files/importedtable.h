@@ -25,8 +25,8 @@ struct TImportedTable {
     QStringList Notices;
     // The two sides of the file's last font line ("[FONT:Arial,10,204]"),
     // empty when it had none.
-    std::string QuestionFontSpec;
-    std::string AnswerFontSpec;
+    std::string QuestionFontLine;
+    std::string AnswerFontLine;
 };
 
 // Text without its leading and trailing characters of code 32 or lower, as

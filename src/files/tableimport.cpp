@@ -75,9 +75,9 @@ TImportReport TTableImport::AddTo(TQuestionlist& List, const TImportedTable& Tab
     int QuestionPage = CodePageOfCharset(List.QuestionFont.Charset);
     int AnswerPage = CodePageOfCharset(List.AnswerFont.Charset);
     if (List.Count() == 0) {
-        if (!Table.QuestionFontSpec.empty()) {
-            ReadFontSpec(Table.QuestionFontSpec, List.QuestionFont);
-            ReadFontSpec(Table.AnswerFontSpec, List.AnswerFont);
+        if (!Table.QuestionFontLine.empty()) {
+            ReadFontSpec(Table.QuestionFontLine, List.QuestionFont);
+            ReadFontSpec(Table.AnswerFontLine, List.AnswerFont);
         }
         QStringList Questions, Answers;
         Questions.reserve(static_cast<qsizetype>(Table.Entries.size()));

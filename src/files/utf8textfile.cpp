@@ -23,10 +23,10 @@ TImportedEntry SplitLine(QStringView Line)
     return Entry;
 }
 
-std::string FontSpecBytes(const QString& Spec)
+std::string FontLineBytes(const QString& Side)
 {
     int Replaced = 0;
-    return QtToWinReplacing(Spec, WesternCodePage, Replaced);
+    return QtToWinReplacing(Side, WesternCodePage, Replaced);
 }
 
 } // namespace
@@ -55,8 +55,8 @@ TImportedTable TUtf8TextFile::Parse(const QString& Text)
         const QString Question = TableTrimmed(Entry.Question);
         const QString Answer = TableTrimmed(Entry.Answer);
         if (Question.contains(QLatin1StringView(FontTag)) && Answer.contains(QLatin1StringView(FontTag))) {
-            Table.QuestionFontSpec = FontSpecBytes(Question);
-            Table.AnswerFontSpec = FontSpecBytes(Answer);
+            Table.QuestionFontLine = FontLineBytes(Question);
+            Table.AnswerFontLine = FontLineBytes(Answer);
         } else if (!Question.isEmpty() && !Answer.isEmpty()) {
             Table.Entries.push_back({Question, Answer});
         }

@@ -72,12 +72,16 @@ TEST(CheckAnswer, ReverseJudgesTheQuestionColumn)
     EXPECT_EQ(Table.CheckAnswer("huis"), arRight);
 }
 
+// A hint reveals one more character each time. Accented Latin letters are
+// shown as they are; in another script its letters are masked like plain
+// Latin ones, or the hint would give the whole answer away.
 TEST(Hint, RevealsOneMoreCharacterPerHint)
 {
     const struct {
         const char* Answer;
         int HintLetters;
         const char* Hint;
+        int Charset = 0; // of the answer column
     } Cases[] = {
         {"huis", 0, "h . . ."},
         {"de kat", 0, "d .   . . ."},
@@ -86,16 +90,23 @@ TEST(Hint, RevealsOneMoreCharacterPerHint)
         {"de kat", 9, "de kat"},
         {"caf\xE9", 0, "c . . \xE9"},
         {"a-1", 0, "a - ."},
+        {"d\xECkuji", 0, "d \xEC . . . .", 238},          // dekuji, Central European: the accent stays
+        {"\xEA\xEE\xF2", 0, "\xEA . .", 204},             // kot in Cyrillic
+        {"\xEA\xEE\xF2", 1, "\xEA\xEE .", 204},
+        {"\xA8\xEB\xEA\xE0 1", 0, "\xA8 . . .   .", 204}, // Yolka 1
+        {"\xEF\xE4\xFC\xF2", 0, "\xEF . . .", 161},       // odos in Greek
+        {"\xF9\xEC\xE5\xED", 0, "\xF9 . . .", 177},       // shalom in Hebrew
     };
     for (const auto& Case : Cases) {
         TQuestionlist Table;
         Fill(Table, {{"vraag", Case.Answer}});
+        Table.AnswerFont.Charset = Case.Charset;
         StartSeeded(Table);
         Next(Table);
         Table.HintLetters = Case.HintLetters;
         std::string Text;
         Table.Hint(Text);
-        EXPECT_EQ(Text, Case.Hint) << Case.Answer << " after " << Case.HintLetters;
+        EXPECT_EQ(Text, Case.Hint) << Case.Answer << " after " << Case.HintLetters << " in charset " << Case.Charset;
     }
     TQuestionlist Empty;
     std::string Text = "old";

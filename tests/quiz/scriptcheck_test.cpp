@@ -75,33 +75,3 @@ TEST(UpperCasedIn, FollowsTheCodePagesOwnLetters)
 
 } // namespace
 
-// A hint reveals one more letter each time, in every script; accented Latin
-// letters stay shown, as in a Western column.
-TEST(Hint, MasksTheLettersOfTheAnswersScript)
-{
-    struct {
-        int Charset;
-        const char* Answer;
-        int HintLetters;
-        const char* Expected;
-    } const Cases[] = {
-        {204, "\xEA\xEE\xF2", 0, "\xEA . ."},                 // кот
-        {204, "\xEA\xEE\xF2", 1, "\xEA\xEE ."},
-        {204, "\xA8\xEB\xEA\xE0 1", 0, "\xA8 . . .   ."},    // Ёлка 1
-        {161, "\xEF\xE4\xFC\xF2", 0, "\xEF . . ."},          // οδός
-        {177, "\xF9\xEC\xE5\xED", 0, "\xF9 . . ."},          // שלום
-        {0, "caf\xE9", 0, "c . . \xE9"},                       // café: é stays
-        {238, "d\xECkuji", 0, "d \xEC . . . ."},               // děkuji: ě stays
-    };
-    for (const auto& Case : Cases) {
-        TQuestionlist Table;
-        Fill(Table, {{"vraag", Case.Answer}});
-        Table.AnswerFont.Charset = Case.Charset;
-        StartSeeded(Table);
-        Next(Table);
-        Table.HintLetters = Case.HintLetters;
-        std::string Text;
-        Table.Hint(Text);
-        EXPECT_EQ(Text, Case.Expected) << Case.Charset << " " << Case.Answer;
-    }
-}
