@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "app/editpanel.h"
+#include "tableeditor/editpanel.h"
 #include "app/frmmain.h"
-#include "app/memo.h"
+#include "ui/memo.h"
 
 namespace {
 

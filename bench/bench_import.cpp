@@ -10,10 +10,10 @@
 #include <ctime>
 #include <vector>
 
-#include "app/wintext.h"
-#include "files/csvfile.h"
-#include "files/kvtmlfile.h"
-#include "files/tablefiles.h"
+#include "formats/wintext.h"
+#include "formats/csvfile.h"
+#include "formats/kvtmlfile.h"
+#include "formats/tablefiles.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include "app/wintext.h"
+#include "formats/wintext.h"
 #include "editor/btaccent.h"
 
 namespace {

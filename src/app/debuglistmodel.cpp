@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/wintext.h"
+#include "formats/wintext.h"
 #include "table/questionlist.h"
 
 TDebugListModel::TDebugListModel(const TQuestionlist& List, QObject* Parent)

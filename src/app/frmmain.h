@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/mainstate.h"
+#include "ui/mainstate.h"
 #include "table/questionlist.h"
 
 class QAction;

@@ -11,7 +11,7 @@
 #include <exception>
 #include <new>
 
-#include "app/wintext.h"
+#include "formats/wintext.h"
 
 QString ErrorDisplayText(const QString& Message)
 {

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "app/commandguard.h"
+#include "ui/commandguard.h"
 #include "app/frmmain.h"
 
 TQuizOptions::TQuizOptions(TfrmMain& Main) : QObject(&Main), Main(Main)

@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/commandguard.h"
+#include "ui/commandguard.h"
 #include "app/frmmain.h"
-#include "app/uistyle.h"
+#include "ui/uistyle.h"
 #include "files/filecommands.h"
-#include "files/frmjanee.h"
+#include "ui/frmjanee.h"
 
 namespace {
 

@@ -12,16 +12,16 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "app/busycursor.h"
-#include "app/commandguard.h"
-#include "app/editpanel.h"
+#include "ui/busycursor.h"
+#include "ui/commandguard.h"
+#include "tableeditor/editpanel.h"
 #include "app/frmmain.h"
 #include "app/memorantapplication.h"
-#include "app/resultspanel.h"
+#include "quizscreens/resultspanel.h"
 #include "files/dlgslafoutenop.h"
-#include "files/frmjanee.h"
+#include "ui/frmjanee.h"
 #include "files/tablefiledialog.h"
-#include "files/tablefiles.h"
+#include "formats/tablefiles.h"
 #include "files/windowsettings.h"
 
 QStringList NameFilters(const QString& Filter)

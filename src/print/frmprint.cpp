@@ -14,8 +14,8 @@
 #include <QScopeGuard>
 #include <algorithm>
 
-#include "app/wintext.h"
-#include "files/frmjanee.h"
+#include "formats/wintext.h"
+#include "ui/frmjanee.h"
 #include "print/easyprintarea.h"
 #include "print/easyreport.h"
 #include "print/pagerect.h"

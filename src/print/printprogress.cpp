@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/memorantapplication.h"
-#include "app/uistyle.h"
+#include "ui/uistyle.h"
 
 TPrintProgress::TPrintProgress(QWidget* Owner) : QDialog(Owner, FixedDialogFlags)
 {

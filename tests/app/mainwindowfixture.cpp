@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "app/frmmain.h"
-#include "files/frmjanee.h"
+#include "ui/frmjanee.h"
 
 QString WriteTable(const QTemporaryDir& Dir, const QString& Name, int Entries)
 {

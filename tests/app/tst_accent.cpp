@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "app/accentkeys.h"
-#include "app/fillinpanel.h"
+#include "quizscreens/fillinpanel.h"
 #include "app/frmmain.h"
-#include "app/memo.h"
+#include "ui/memo.h"
 #include "editor/btaccent.h"
 #include "files/mainfixture.h"
 

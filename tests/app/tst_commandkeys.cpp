@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include "app/fillinpanel.h"
+#include "quizscreens/fillinpanel.h"
 #include "app/frmmain.h"
-#include "app/memo.h"
+#include "ui/memo.h"
 #include "mainwindowfixture.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "app/frmhelp.h"
 #include "app/frmmain.h"
 #include "app/memorantapplication.h"
-#include "files/frmabout.h"
-#include "files/frmjanee.h"
+#include "app/frmabout.h"
+#include "ui/frmjanee.h"
 #include "mainwindowfixture.h"
 
 namespace {

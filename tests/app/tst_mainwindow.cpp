@@ -18,10 +18,10 @@
 #include <QToolButton>
 
 #include "app/frmmain.h"
-#include "app/editpanel.h"
-#include "app/memo.h"
-#include "app/resultspanel.h"
-#include "app/trainingpanel.h"
+#include "tableeditor/editpanel.h"
+#include "ui/memo.h"
+#include "quizscreens/resultspanel.h"
+#include "quizscreens/trainingpanel.h"
 #include "mainwindowfixture.h"
 
 class TestMainWindow : public QObject {

@@ -10,11 +10,11 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/fillinpanel.h"
+#include "quizscreens/fillinpanel.h"
 #include "app/frmmain.h"
 #include "app/quizoptions.h"
-#include "app/resultspanel.h"
-#include "app/wintext.h"
+#include "quizscreens/resultspanel.h"
+#include "formats/wintext.h"
 #include "files/dialogscript.h"
 #include "files/mainfixture.h"
 

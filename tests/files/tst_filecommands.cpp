@@ -17,7 +17,7 @@
 #include <QWindow>
 #include <functional>
 
-#include "app/resultspanel.h"
+#include "quizscreens/resultspanel.h"
 #include "dialogscript.h"
 #include "files/filecommands.h"
 #include "files/inifile.h"

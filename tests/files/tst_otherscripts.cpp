@@ -14,14 +14,14 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/editpanel.h"
-#include "app/fillinpanel.h"
-#include "app/memo.h"
-#include "app/tablemodel.h"
-#include "app/wintext.h"
+#include "tableeditor/editpanel.h"
+#include "quizscreens/fillinpanel.h"
+#include "ui/memo.h"
+#include "tableeditor/tablemodel.h"
+#include "formats/wintext.h"
 #include "dialogscript.h"
 #include "files/filecommands.h"
-#include "files/kvtmlfile.h"
+#include "formats/kvtmlfile.h"
 #include "mainfixture.h"
 
 #define VERIFY_SCRIPT(Script) QVERIFY2((Script).Finished(), qPrintable((Script).Report()))

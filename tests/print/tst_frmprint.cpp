@@ -15,7 +15,7 @@
 
 #include "app/frmmain.h"
 #include "app/mainwindowfixture.h"
-#include "files/frmjanee.h"
+#include "ui/frmjanee.h"
 #include "print/easyreport.h"
 #include "print/frmprint.h"
 #include "print/pdftext.h"

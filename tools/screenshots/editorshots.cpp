@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/editpanel.h"
+#include "tableeditor/editpanel.h"
 #include "app/frmmain.h"
 
 namespace {

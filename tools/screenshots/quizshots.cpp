@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/fillinpanel.h"
+#include "quizscreens/fillinpanel.h"
 #include "app/frmmain.h"
-#include "app/memo.h"
+#include "ui/memo.h"
 
 namespace {
 

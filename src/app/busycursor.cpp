@@ -1,9 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/busycursor.h"
-
-#include <QCursor>
-#include <QGuiApplication>
-
-TBusyCursor::TBusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-
-TBusyCursor::~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }

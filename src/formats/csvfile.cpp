@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/csvfile.h"
+
+#include <array>
+
+namespace {
+
+constexpr QChar Quote = u'"';
+
+bool IsLineEnd(QChar C) { return C == u'\n' || C == u'\r'; }
+
+// Moves Pos past one line end (CR LF, LF or CR) and counts the line.
+void SkipLineEnd(const QString& Text, qsizetype& Pos, qsizetype& Line)
+{
+    if (Text.at(Pos) == u'\r' && Pos + 1 < Text.size() && Text.at(Pos + 1) == u'\n')
+        ++Pos;
+    ++Pos;
+    ++Line;
+}
+
+QString QuotedField(const QString& Field)
+{
+    const bool NeedsQuotes = Field.contains(u',') || Field.contains(Quote) || Field.contains(u'\n')
+                             || Field.contains(u'\r') || Field.contains(u';') || Field.contains(u'\t')
+                             || Field.startsWith(u' ') || Field.endsWith(u' ');
+    if (!NeedsQuotes)
+        return Field;
+    return Quote + QString(Field).replace(Quote, QStringLiteral("\"\"")) + Quote;
+}
+
+} // namespace
+
+std::vector<QStringList> TCsvFile::Records(const QString& Text, QChar Separator, const QString& FileName,
+                                           qsizetype FirstLine)
+{
+    std::vector<QStringList> Result;
+    qsizetype Line = FirstLine;
+    qsizetype Pos = 0;
+    const qsizetype Size = Text.size();
+    while (Pos < Size) {
+        if (IsLineEnd(Text.at(Pos))) { // an empty line
+            SkipLineEnd(Text, Pos, Line);
+            continue;
+        }
+        QStringList Fields;
+        for (;;) {
+            QString Field;
+            if (Pos < Size && Text.at(Pos) == Quote) {
+                const qsizetype StartLine = Line;
+                ++Pos;
+                for (;;) {
+                    if (Pos >= Size)
+                        ThrowReadError(FileName, StartLine, QStringLiteral("aanhalingsteken zonder afsluitend aanhalingsteken"));
+                    const QChar C = Text.at(Pos);
+                    if (C == Quote) {
+                        if (Pos + 1 < Size && Text.at(Pos + 1) == Quote) {
+                            Field += Quote;
+                            Pos += 2;
+                            continue;
+                        }
+                        ++Pos;
+                        break;
+                    }
+                    if (C == u'\n' || (C == u'\r' && !(Pos + 1 < Size && Text.at(Pos + 1) == u'\n')))
+                        ++Line;
+                    Field += C;
+                    ++Pos;
+                }
+            }
+            // Unquoted text, or what follows a closing quote up to the separator.
+            const qsizetype Start = Pos;
+            while (Pos < Size && Text.at(Pos) != Separator && !IsLineEnd(Text.at(Pos)))
+                ++Pos;
+            Field += QStringView(Text).sliced(Start, Pos - Start);
+            Fields << Field;
+            if (Pos < Size && Text.at(Pos) == Separator) {
+                ++Pos;
+                continue;
+            }
+            break;
+        }
+        Result.push_back(std::move(Fields));
+        if (Pos < Size)
+            SkipLineEnd(Text, Pos, Line);
+    }
+    return Result;
+}
+
+QChar TCsvFile::GuessSeparator(const QString& Text)
+{
+    std::array<std::pair<QChar, int>, 3> Counts{{{u'\t', 0}, {u';', 0}, {u',', 0}}};
+    bool InQuotes = false;
+    bool Started = false;
+    for (const QChar C : Text) {
+        if (!Started && IsLineEnd(C))
+            continue; // leading empty lines
+        Started = true;
+        if (C == Quote)
+            InQuotes = !InQuotes;
+        else if (!InQuotes && IsLineEnd(C))
+            break;
+        else if (!InQuotes)
+            for (auto& [Separator, Count] : Counts)
+                Count += C == Separator ? 1 : 0;
+    }
+    auto Best = Counts.front();
+    for (const auto& Candidate : Counts)
+        if (Candidate.second > Best.second)
+            Best = Candidate;
+    return Best.second > 0 ? Best.first : QChar(u',');
+}
+
+TImportedTable TCsvFile::Entries(const std::vector<QStringList>& Records)
+{
+    TImportedTable Table;
+    Table.Entries.reserve(Records.size());
+    int Incomplete = 0;
+    bool MoreColumns = false;
+    for (const QStringList& Fields : Records) {
+        MoreColumns = MoreColumns || Fields.size() > 2;
+        const QString Question = Fields.value(0);
+        const QString Answer = Fields.value(1);
+        if (TableTrimmed(Question).isEmpty() || TableTrimmed(Answer).isEmpty()) {
+            ++Incomplete;
+            continue;
+        }
+        Table.Entries.push_back({Question, Answer});
+    }
+    Table.LeftOut = Incomplete;
+    if (Incomplete > 0)
+        Table.Notices << QStringLiteral("%1 regel(s) zonder vraag of antwoord zijn overgeslagen.").arg(Incomplete);
+    if (MoreColumns)
+        Table.Notices << QStringLiteral("Alleen de eerste twee kolommen zijn gelezen; de overige zijn weggelaten.");
+    return Table;
+}
+
+TImportedTable TCsvFile::Read(const QString& FileName)
+{
+    const QString Text = DecodeUtf8File(ReadWholeFile(FileName), FileName);
+    return Entries(Records(Text, GuessSeparator(Text), FileName));
+}
+
+QByteArray TCsvFile::Written(const std::vector<TImportedEntry>& Entries)
+{
+    QString Text;
+    Text.reserve(static_cast<qsizetype>(Entries.size()) * 32);
+    for (const TImportedEntry& Entry : Entries)
+        Text += QuotedField(Entry.Question) + u',' + QuotedField(Entry.Answer) + QStringLiteral("\r\n");
+    return QByteArray("\xEF\xBB\xBF") + Text.toUtf8();
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tables as comma-, semicolon- or tab-separated values in UTF-8 (RFC 4180
+// quoting), as spreadsheets write them: the first column is the question,
+// the second the answer.
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "formats/importedtable.h"
+
+class TCsvFile {
+public:
+    // The records of Text: fields split at Separator, a field in double
+    // quotes may hold separators, line breaks and doubled quotes. Empty lines
+    // are no records. An unclosed quote raises EListReadError with the line
+    // where the field began; FirstLine is the number of Text's first line.
+    [[nodiscard]] static std::vector<QStringList> Records(const QString& Text, QChar Separator,
+                                                          const QString& FileName, qsizetype FirstLine = 1);
+
+    // The separator of Text's first record: the most frequent of tab,
+    // semicolon and comma outside quotes (in that order on a tie).
+    [[nodiscard]] static QChar GuessSeparator(const QString& Text);
+
+    // The entries of the records: the first two fields, trimmed. Records
+    // with an empty question or answer are counted in the notices.
+    [[nodiscard]] static TImportedTable Entries(const std::vector<QStringList>& Records);
+
+    [[nodiscard]] static TImportedTable Read(const QString& FileName);
+
+    // The entries as a CSV file: UTF-8 with a byte order mark, comma
+    // separated, CR LF line ends, fields quoted where needed.
+    [[nodiscard]] static QByteArray Written(const std::vector<TImportedEntry>& Entries);
+};

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Puts a table read in Unicode into the question table: each column gets
+// the single-byte code page that its texts need (its font's character set
+// tells which), a character that no code page of the column can hold becomes
+// "?", and a text longer than a table text may be is cut. Nothing of this
+// happens silently: the report lists what was changed.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "formats/importedtable.h"
+
+struct TTextChange {
+    QString Before;
+    QString After;
+};
+
+struct TImportReport {
+    int ChangedTexts = 0;
+    int LeftOut = 0; // entries of the file that the table could not take
+    std::vector<TTextChange> FirstChanges; // at most three
+    QStringList Notices;                   // what the format held that the table left out
+
+    [[nodiscard]] bool IsEmpty() const { return ChangedTexts == 0 && Notices.isEmpty(); }
+};
+
+class TTableImport {
+public:
+    // Appends the entries to List. An empty table takes the font line and
+    // the character sets that the texts need; a table that has entries
+    // keeps its character sets.
+    static TImportReport AddTo(TQuestionlist& List, const TImportedTable& Table);
+
+    // The code page of the candidates that can hold the most characters of
+    // Texts; Preferred first, then the Western one, then the others.
+    [[nodiscard]] static int BestCodePage(const QStringList& Texts, int Preferred);
+
+    // One Dutch message about the file; empty when there is nothing to say.
+    [[nodiscard]] static QString Message(const QString& FileName, const TImportReport& Report);
+};

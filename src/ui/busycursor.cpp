@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/busycursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+TBusyCursor::TBusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+TBusyCursor::~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
