@@ -49,7 +49,7 @@ BUILD_BENCH := build/bench
 BUILD_FUZZ  := build/fuzz
 BUILD_PACKAGE := build/package
 PREFIX ?= /usr/local
-FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic
+FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic fuzz_kvtml fuzz_csv fuzz_notes fuzz_utf8text
 FUZZ_SECONDS ?= 300
 
 .PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots package install clean

@@ -21,6 +21,7 @@
 #include "files/dlgslafoutenop.h"
 #include "ui/frmjanee.h"
 #include "files/tablefiledialog.h"
+#include "formats/kvtmlfile.h"
 #include "formats/tablefiles.h"
 #include "files/windowsettings.h"
 
@@ -131,6 +132,7 @@ void TFileCommands::NewTable()
         return;
     Main.QuestionList.Clear();
     ImportedName.clear();
+    KvtmlSource.reset();
     Main.State = msNoTable;
     Main.pnlKlaar->ClearChart();
     Main.UpdateCommandStates();
@@ -156,6 +158,7 @@ void TFileCommands::OpenTables()
     Table.Clear();
     Utf8TextName.clear();
     ImportedName.clear();
+    KvtmlSource.reset();
     try {
         const TBusyCursor Busy;
         for (const QString& File : Files) {
@@ -171,8 +174,10 @@ void TFileCommands::OpenTables()
         ShowTableIdle();
         throw;
     }
-    if (Files.size() > 1)
+    if (Files.size() > 1) {
         Table.ListName.clear();
+        KvtmlSource.reset();
+    }
     ShowTableIdle();
 }
 
@@ -183,8 +188,11 @@ void TFileCommands::LoadTableFile(const QString& FileName)
         Utf8TextName = TableFilePath(Main.QuestionList.ListName);
         Utf8TextBom = Result.Bom;
     }
-    if (TTableFiles::IsForeign(Result.Format))
+    // A table whose texts changed on the way in is saved under a new name.
+    if (TTableFiles::IsForeign(Result.Format) || Result.Report.TextsChanged())
         ImportedName = FileName;
+    if (Result.Kvtml)
+        KvtmlSource = Result.Kvtml;
     const QString Message = TTableImport::Message(FileName, Result.Report);
     if (Message.isEmpty())
         return;
@@ -248,7 +256,7 @@ void TFileCommands::SaveFile(const QString& File)
     if (!Utf8TextName.isEmpty() && QFileInfo(File) == QFileInfo(Utf8TextName))
         TTableFiles::Save(Main.QuestionList, File, TTableFormat::Utf8Text, Utf8TextBom);
     else
-        TTableFiles::Save(Main.QuestionList, File);
+        TTableFiles::Save(Main.QuestionList, File, TTableFormat::Table, false, &KvtmlSource);
 }
 
 QString TFileCommands::ProposedSaveName() const

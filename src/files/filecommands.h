@@ -7,11 +7,13 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <string>
 
 class QFileDialog;
 class QWidget;
 class TfrmMain;
+struct TKvtmlSource;
 
 // The filter lists of the table dialogs, one "name|patterns" pair after the
 // other, patterns separated by ";".
@@ -96,4 +98,7 @@ private:
     QString Utf8TextName;
     bool Utf8TextBom = false;
     QString ImportedName;
+    // The KVTML file the table was read from: a save over it keeps what the
+    // table does not show.
+    std::shared_ptr<const TKvtmlSource> KvtmlSource;
 };

@@ -128,22 +128,47 @@ TImportedTable TCsvFile::Entries(const std::vector<QStringList>& Records)
     }
     Table.LeftOut = Incomplete;
     if (Incomplete > 0)
-        Table.Notices << QStringLiteral("%1 regel(s) zonder vraag of antwoord zijn overgeslagen.").arg(Incomplete);
+        Table.Notices << (Incomplete == 1 ? QStringLiteral("1 regel zonder vraag of antwoord is overgeslagen.")
+                                          : QStringLiteral("%1 regels zonder vraag of antwoord zijn overgeslagen.").arg(Incomplete));
     if (MoreColumns)
         Table.Notices << QStringLiteral("Alleen de eerste twee kolommen zijn gelezen; de overige zijn weggelaten.");
     return Table;
 }
 
+bool TCsvFile::IsHeader(const QStringList& Fields)
+{
+    static const QStringList QuestionNames{
+        QStringLiteral("vraag"), QStringLiteral("vragen"), QStringLiteral("question"), QStringLiteral("frage"),
+        QStringLiteral("front"), QStringLiteral("voorkant"), QStringLiteral("term"), QStringLiteral("begriff"),
+        QStringLiteral("woord"), QStringLiteral("word"), QStringLiteral("wort"), QStringLiteral("pregunta")};
+    static const QStringList AnswerNames{
+        QStringLiteral("antwoord"), QStringLiteral("antwoorden"), QStringLiteral("answer"), QStringLiteral("antwort"),
+        QStringLiteral("back"), QStringLiteral("achterkant"), QStringLiteral("definition"), QStringLiteral("definitie"),
+        QStringLiteral("betekenis"), QStringLiteral("meaning"), QStringLiteral("bedeutung"), QStringLiteral("vertaling"),
+        QStringLiteral("translation"), QStringLiteral("übersetzung"), QStringLiteral("respuesta")};
+    return Fields.size() >= 2 && QuestionNames.contains(TableTrimmed(Fields[0]).toLower())
+           && AnswerNames.contains(TableTrimmed(Fields[1]).toLower());
+}
+
 TImportedTable TCsvFile::Read(const QString& FileName)
 {
-    const QString Text = DecodeUtf8File(ReadWholeFile(FileName), FileName);
-    return Entries(Records(Text, GuessSeparator(Text), FileName));
+    return Parse(ReadWholeFile(FileName), FileName);
+}
+
+TImportedTable TCsvFile::Parse(const QByteArray& Bytes, const QString& FileName)
+{
+    const QString Text = DecodeUtf8File(Bytes, FileName);
+    std::vector<QStringList> Found = Records(Text, GuessSeparator(Text), FileName);
+    if (!Found.empty() && IsHeader(Found.front()))
+        Found.erase(Found.begin());
+    return Entries(Found);
 }
 
 QByteArray TCsvFile::Written(const std::vector<TImportedEntry>& Entries)
 {
     QString Text;
     Text.reserve(static_cast<qsizetype>(Entries.size()) * 32);
+    Text += QStringLiteral("Vraag,Antwoord\r\n");
     for (const TImportedEntry& Entry : Entries)
         Text += QuotedField(Entry.Question) + u',' + QuotedField(Entry.Answer) + QStringLiteral("\r\n");
     return QByteArray("\xEF\xBB\xBF") + Text.toUtf8();

@@ -29,9 +29,17 @@ public:
     // with an empty question or answer are counted in the notices.
     [[nodiscard]] static TImportedTable Entries(const std::vector<QStringList>& Records);
 
+    // A first record whose first two fields name the columns (a question
+    // word and an answer word: "vraag;antwoord", "Frage<TAB>Antwort",
+    // "front,back", "term,definition", in any case) is no entry.
+    [[nodiscard]] static bool IsHeader(const QStringList& Fields);
+
     [[nodiscard]] static TImportedTable Read(const QString& FileName);
+    // The entries of a CSV or TSV file's bytes.
+    [[nodiscard]] static TImportedTable Parse(const QByteArray& Bytes, const QString& FileName);
 
     // The entries as a CSV file: UTF-8 with a byte order mark, comma
-    // separated, CR LF line ends, fields quoted where needed.
+    // separated, CR LF line ends, fields quoted where needed. The first
+    // line names the columns: "Vraag,Antwoord".
     [[nodiscard]] static QByteArray Written(const std::vector<TImportedEntry>& Entries);
 };

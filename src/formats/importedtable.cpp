@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "table/ioerrortext.h"
 
 namespace {
 
@@ -75,19 +80,39 @@ void ThrowReadError(const QString& FileName, qsizetype Line, const QString& What
 
 QByteArray ReadWholeFile(const QString& FileName)
 {
-    const QFileInfo Info(FileName);
-    if (!Info.exists())
+    const QByteArray Name = QFile::encodeName(FileName);
+    const int Fd = ::open(Name.constData(), O_RDONLY | O_CLOEXEC);
+    if (Fd < 0 && (errno == ENOENT || errno == ENOTDIR))
         throw EListReadError(QStringLiteral("Bestand %1 bestaat niet").arg(ShownName(FileName)).toStdString());
-    QFile File(FileName);
-    if (Info.isDir() || !File.open(QIODevice::ReadOnly))
-        throw EListReadError(
-            (QStringLiteral("Fout tijdens openen %1: ").arg(ShownName(FileName)) + QString::number(int(File.error())))
-                .toStdString());
-    QByteArray Bytes = File.readAll();
-    if (File.error() != QFileDevice::NoError)
-        throw EListReadError(
-            (QStringLiteral("Fout tijdens inlezen %1: ").arg(ShownName(FileName)) + QString::number(int(File.error())))
-                .toStdString());
+    if (Fd < 0)
+        throw EListReadError(QStringLiteral("Fout tijdens openen %1: ").arg(ShownName(FileName)).toStdString()
+                             + IoErrorText(errno));
+    QByteArray Bytes;
+    if (const qint64 Size = QFileInfo(FileName).size(); Size > 0 && Size < (qint64(1) << 40))
+        Bytes.reserve(Size + 65536); // room for the read that finds the end
+    int Error = 0;
+    for (;;) {
+        if (Bytes.capacity() - Bytes.size() < 65536)
+            Bytes.reserve(Bytes.size() * 2 + 65536);
+        const qsizetype Old = Bytes.size();
+        Bytes.resize(Bytes.capacity());
+        const ssize_t Got = ::read(Fd, Bytes.data() + Old, static_cast<std::size_t>(Bytes.size() - Old));
+        Bytes.resize(Old + std::max<ssize_t>(Got, 0));
+        if (Got < 0 && errno == EINTR)
+            continue;
+        if (Got < 0)
+            Error = errno;
+        if (Got <= 0)
+            break;
+    }
+    ::close(Fd);
+    // A folder opens, and fails at the first read.
+    if (Error == EISDIR)
+        throw EListReadError(QStringLiteral("Fout tijdens openen %1: ").arg(ShownName(FileName)).toStdString()
+                             + IoErrorText(Error));
+    if (Error != 0)
+        throw EListReadError(QStringLiteral("Fout tijdens inlezen %1: ").arg(ShownName(FileName)).toStdString()
+                             + IoErrorText(Error));
     return Bytes;
 }
 
@@ -104,5 +129,7 @@ QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName)
                        Utf16 ? QStringLiteral("het bestand is in UTF-16; sla het op als UTF-8")
                              : QStringLiteral("geen geldige UTF-8-tekst (binair bestand?)"));
     }
-    return QString::fromUtf8(Text);
+    // One byte order mark was taken off above; another is a character of
+    // the text.
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(Text);
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,17 @@
 struct TImportedEntry {
     QString Question;
     QString Answer;
+    // The file's text went on beyond what was read of it (a reader keeps no
+    // more of a text than the table could ever hold).
+    bool Cut = false;
+
+    [[nodiscard]] bool operator==(const TImportedEntry& Other) const
+    {
+        return Question == Other.Question && Answer == Other.Answer;
+    }
 };
+
+struct TKvtmlSource;
 
 struct TImportedTable {
     std::vector<TImportedEntry> Entries;
@@ -27,6 +38,9 @@ struct TImportedTable {
     // empty when it had none.
     std::string QuestionFontLine;
     std::string AnswerFontLine;
+    // A KVTML file as it was read, for a save over it that keeps what the
+    // table does not show.
+    std::shared_ptr<TKvtmlSource> Kvtml;
 };
 
 // Text without its leading and trailing characters of code 32 or lower, as

@@ -35,8 +35,9 @@ QString Entity(QStringView Name)
         const bool Hex = Name.size() > 1 && (Name.at(1) == u'x' || Name.at(1) == u'X');
         const uint Code = Name.sliced(Hex ? 2 : 1).toUInt(&Ok, Hex ? 16 : 10);
         if (Ok && Code > 0 && Code <= 0x10FFFF && (Code < 0xD800 || Code > 0xDFFF)) {
-            const char32_t Unit = Code;
-            return QString::fromUcs4(&Unit, 1);
+            if (QChar::requiresSurrogates(Code))
+                return QString(QChar(QChar::highSurrogate(Code))) + QChar(QChar::lowSurrogate(Code));
+            return QString(QChar(char16_t(Code))); // U+FEFF too
         }
         return {};
     }
@@ -68,9 +69,12 @@ QString TNotesFile::PlainText(const QString& Html)
                 Text += u' ';
             i = Close;
         } else if (C == u'&') {
-            const qsizetype End = Html.indexOf(u';', i);
-            const QString Decoded = End > i + 1 && End - i <= 10 ? Entity(QStringView(Html).sliced(i + 1, End - i - 1))
-                                                                 : QString();
+            // An entity is short: the ";" is looked for in the next ten
+            // characters only, so that a text of many "&" is read in one pass.
+            qsizetype End = -1;
+            for (qsizetype k = i + 1; k < Html.size() && k <= i + 10 && End < 0; ++k)
+                End = Html.at(k) == u';' ? k : -1;
+            const QString Decoded = End > i + 1 ? Entity(QStringView(Html).sliced(i + 1, End - i - 1)) : QString();
             if (Decoded.isEmpty()) {
                 Text += C;
             } else {

@@ -2,10 +2,10 @@
 #include "formats/tableexport.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "formats/wintext.h"
-#include "files/filecommands.h"
+#include "table/ioerrortext.h"
+#include "table/safefilewriter.h"
 #include "table/tablefile.h"
 
 namespace {
@@ -39,14 +39,14 @@ std::string FontLineOf(const TQuestionlist& List)
 
 void SaveTableBytes(TQuestionlist& List, const QString& FileName, const QByteArray& Bytes)
 {
-    List.ListName = TableFileName(FileName);
+    const std::string Name = QFile::encodeName(FileName).toStdString();
+    List.ListName = Name;
     if (List.Count() == 0)
         return;
-    QSaveFile File(FileName);
-    const bool Written = File.open(QIODevice::WriteOnly) && File.write(Bytes) == Bytes.size() && File.commit();
-    if (!Written)
-        throw EListWriteError((QStringLiteral("Fout tijdens schrijven %1: ").arg(ShownName(FileName))
-                               + QString::number(int(File.error())))
-                                  .toStdString());
+    TSafeFileWriter File(Name);
+    File.Write(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())));
+    if (const int Error = File.Commit(); Error != 0)
+        throw EListWriteError(QStringLiteral("Fout tijdens schrijven %1: ").arg(ShownName(FileName)).toStdString()
+                              + IoErrorText(Error));
     List.Changed = false;
 }

@@ -6,8 +6,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "formats/tableimport.h"
+
+struct TKvtmlSource;
 
 enum class TTableFormat {
     Table,    // the table file format, in its code page
@@ -21,20 +24,26 @@ struct TLoadResult {
     TTableFormat Format = TTableFormat::Table;
     bool Bom = false; // the UTF-8 file began with a byte order mark
     TImportReport Report;
+    // A KVTML file as read, with the texts the table shows for its entries.
+    std::shared_ptr<const TKvtmlSource> Kvtml;
 };
 
 class TTableFiles {
 public:
     // Reads a file into List as LoadFromFile does. A file of another trainer
     // leaves List without a name (it is not the table's own file); a UTF-8
-    // text table keeps its name. A file that cannot be read whole adds none
-    // of its entries.
+    // text table keeps its name, unless its texts changed on the way in.
+    // A file that cannot be read whole adds none of its entries. A file
+    // that gives no entry says so in the report.
     static TLoadResult Load(TQuestionlist& List, const QString& FileName);
 
     // Saves List as SaveToFile does, in the format of FileName's extension
-    // (".kvtml", ".csv") or, for Format Utf8Text, as UTF-8 text.
+    // (".kvtml", ".csv") or, for Format Utf8Text, as UTF-8 text. With Kvtml,
+    // the KVTML file the table was read from: a save over that file keeps
+    // all the table did not change, and Kvtml becomes the file as saved; a
+    // new KVTML file gets its languages.
     static void Save(TQuestionlist& List, const QString& FileName, TTableFormat Format = TTableFormat::Table,
-                     bool Bom = false);
+                     bool Bom = false, std::shared_ptr<const TKvtmlSource>* Kvtml = nullptr);
 
     // True for the formats whose files a save must never overwrite
     // unasked: they hold more than the table keeps.

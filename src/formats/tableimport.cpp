@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/tableimport.h"
 
+#include <algorithm>
+
 #include "formats/wintext.h"
 #include "editor/codepage.h"
 #include "table/tablefile.h"
@@ -9,26 +11,55 @@ namespace {
 
 constexpr std::size_t ShownChanges = 3;
 
-// A text as the table holds it: control characters become spaces, the text
-// is trimmed, characters the code page lacks become "?", and it is cut to
-// the longest table text.
-std::string TableText(const QString& Text, int CodePage, TImportReport& Report)
+// A text as the table holds it: control characters become spaces, "="
+// is left out, the text is trimmed, characters the code page lacks become
+// "?", and it is cut to the longest table text. Before and after go to the
+// report when it changed.
+std::string TableText(const TImportedEntry& Entry, bool Question, int CodePage, TImportReport& Report)
 {
+    const QString& Text = Question ? Entry.Question : Entry.Answer;
     QString Clean = TableTrimmed(Text);
     for (qsizetype i = 0; i < Clean.size(); ++i)
         if (Clean.at(i).unicode() < 32)
             Clean[i] = u' ';
+    const QString Shown = Clean;
+    const bool Equals = Clean.contains(u'=');
+    if (Equals)
+        Clean = TableTrimmed(Clean.remove(u'='));
     int Replaced = 0;
     std::string Bytes = QtToWinReplacing(Clean, CodePage, Replaced);
-    const bool Cut = Bytes.size() > static_cast<std::size_t>(MaxTextLength);
-    if (Cut)
+    const bool Cut = Bytes.size() > static_cast<std::size_t>(MaxTextLength) || Entry.Cut;
+    if (Bytes.size() > static_cast<std::size_t>(MaxTextLength))
         Bytes = TrimText(std::string_view(Bytes).substr(0, MaxTextLength));
-    if (Replaced > 0 || Cut) {
+    if (Replaced > 0 || Cut || Equals) {
         ++Report.ChangedTexts;
+        Report.ReplacedTexts += Replaced > 0 ? 1 : 0;
+        Report.CutTexts += Cut ? 1 : 0;
+        Report.EqualsTexts += Equals ? 1 : 0;
         if (Report.FirstChanges.size() < ShownChanges)
-            Report.FirstChanges.push_back({Clean, WinToQt(Bytes, CodePage)});
+            Report.FirstChanges.push_back({Shown, WinToQt(Bytes, CodePage)});
     }
     return Bytes;
+}
+
+// A question and an answer that both hold "[FONT:" read back as a font
+// line: the question's tags lose their colon.
+void KeepFromFontLine(std::string& Question, const std::string& Answer, int CodePage, TImportReport& Report)
+{
+    if (Question.find(FontTag) == std::string::npos || Answer.find(FontTag) == std::string::npos)
+        return;
+    const std::string Before = Question;
+    for (std::size_t At = Question.find(FontTag); At != std::string::npos; At = Question.find(FontTag, At))
+        Question.erase(At + FontTag.size() - 1, 1);
+    ++Report.ChangedTexts;
+    ++Report.FontTagTexts;
+    if (Report.FirstChanges.size() < ShownChanges)
+        Report.FirstChanges.push_back({WinToQt(Before, CodePage), WinToQt(Question, CodePage)});
+}
+
+QString Counted(int Count, const char* One, const char* More)
+{
+    return QStringLiteral("%1 %2").arg(Count).arg(QString::fromUtf8(Count == 1 ? One : More));
 }
 
 } // namespace
@@ -38,15 +69,20 @@ int TTableImport::BestCodePage(const QStringList& Texts, int Preferred)
     // Every code page holds ASCII: the other characters decide, each as
     // often as it occurs. (Characters beyond the basic plane, surrogates
     // among them, are in no code page and do not change the choice.)
-    std::vector<long long> Occurs(0x10000, 0);
+    std::vector<char16_t> Units;
     for (const QString& Text : Texts)
         for (const QChar C : Text)
             if (C.unicode() >= 0x80 && !C.isSurrogate())
-                ++Occurs[C.unicode()];
+                Units.push_back(C.unicode());
+    std::sort(Units.begin(), Units.end());
     std::vector<std::pair<QString, long long>> Unusual;
-    for (char16_t Unit = 0x80; Unit < 0xFFFF; ++Unit)
-        if (Occurs[Unit] > 0)
-            Unusual.emplace_back(QString(QChar(Unit)), Occurs[Unit]);
+    for (std::size_t i = 0; i < Units.size();) {
+        std::size_t Run = i;
+        while (Run < Units.size() && Units[Run] == Units[i])
+            ++Run;
+        Unusual.emplace_back(QString(QChar(Units[i])), static_cast<long long>(Run - i));
+        i = Run;
+    }
     std::vector<int> Candidates{Preferred};
     for (const int CodePage : ColumnCodePages())
         if (CodePage != Preferred)
@@ -95,11 +131,16 @@ TImportReport TTableImport::AddTo(TQuestionlist& List, const TImportedTable& Tab
         QuestionPage = NewQuestionPage;
         AnswerPage = NewAnswerPage;
     }
-    for (const TImportedEntry& Entry : Table.Entries) {
-        std::string Question = TableText(Entry.Question, QuestionPage, Report);
-        std::string Answer = TableText(Entry.Answer, AnswerPage, Report);
-        if (!Question.empty() && !Answer.empty())
-            List.Add(Question, Answer);
+    Report.AddedFrom.reserve(Table.Entries.size());
+    for (std::size_t i = 0; i < Table.Entries.size(); ++i) {
+        const TImportedEntry& Entry = Table.Entries[i];
+        std::string Question = TableText(Entry, true, QuestionPage, Report);
+        const std::string Answer = TableText(Entry, false, AnswerPage, Report);
+        if (Question.empty() || Answer.empty())
+            continue;
+        KeepFromFontLine(Question, Answer, QuestionPage, Report);
+        List.Add(Question, Answer);
+        Report.AddedFrom.push_back(i);
     }
     return Report;
 }
@@ -112,10 +153,19 @@ QString TTableImport::Message(const QString& FileName, const TImportReport& Repo
     for (const QString& Notice : Report.Notices)
         Text += QStringLiteral("\n") + Notice;
     if (Report.ChangedTexts > 0) {
-        Text += QStringLiteral("\n%1 tekst(en) zijn veranderd: tekens die niet in de tekenset van de kolom passen, "
-                               "zijn vervangen door \"?\", en teksten van meer dan %2 tekens zijn ingekort.")
-                    .arg(Report.ChangedTexts)
-                    .arg(MaxTextLength);
+        QStringList Causes;
+        if (Report.ReplacedTexts > 0)
+            Causes << QStringLiteral("tekens die niet in de tekenset van de kolom passen, zijn vervangen door \"?\"");
+        if (Report.CutTexts > 0)
+            Causes << QStringLiteral("teksten van meer dan %1 tekens zijn ingekort").arg(MaxTextLength);
+        if (Report.EqualsTexts > 0)
+            Causes << QStringLiteral("een \"=\" is weggelaten, omdat het in het tabelbestand vraag en antwoord scheidt");
+        if (Report.FontTagTexts > 0)
+            Causes << QStringLiteral("\"[FONT:\" in een vraag is \"[FONT\" geworden, omdat de regel anders als "
+                                     "lettertyperegel wordt gelezen");
+        Text += QStringLiteral("\n%1 %2 veranderd: %3.")
+                    .arg(Counted(Report.ChangedTexts, "tekst", "teksten"),
+                         Report.ChangedTexts == 1 ? QStringLiteral("is") : QStringLiteral("zijn"), Causes.join(QStringLiteral("; ")));
         Text += Report.ChangedTexts > int(ShownChanges) ? QStringLiteral(" De eerste drie:")
                                                         : QStringLiteral(" Voor en na:");
         for (const TTextChange& Change : Report.FirstChanges)

@@ -2,8 +2,12 @@
 // Puts a table read in Unicode into the question table: each column gets
 // the single-byte code page that its texts need (its font's character set
 // tells which), a character that no code page of the column can hold becomes
-// "?", and a text longer than a table text may be is cut. Nothing of this
-// happens silently: the report lists what was changed.
+// "?", and a text longer than a table text may be is cut. Every text is made
+// storable as the editor keeps typed text storable: an "=" (it separates
+// question and answer in the file) is left out, and an entry whose question
+// and answer both hold "[FONT:" (it would read back as a font line) gets
+// "[FONT" in its question. Nothing of this happens silently: the report
+// lists what was changed, and what is saved reads back as it is shown.
 #pragma once
 
 #include <QString>
@@ -19,11 +23,21 @@ struct TTextChange {
 
 struct TImportReport {
     int ChangedTexts = 0;
+    // Texts changed for each cause (a text may have more than one).
+    int ReplacedTexts = 0; // characters became "?"
+    int CutTexts = 0;      // longer than a table text
+    int EqualsTexts = 0;   // an "=" left out
+    int FontTagTexts = 0;  // "[FONT:" became "[FONT"
     int LeftOut = 0; // entries of the file that the table could not take
     std::vector<TTextChange> FirstChanges; // at most three
     QStringList Notices;                   // what the format held that the table left out
+    // For each entry added to the table, in order: its index in the
+    // imported table's entries.
+    std::vector<std::size_t> AddedFrom;
 
     [[nodiscard]] bool IsEmpty() const { return ChangedTexts == 0 && Notices.isEmpty(); }
+    // The table does not hold the texts as the file has them.
+    [[nodiscard]] bool TextsChanged() const { return ChangedTexts > 0; }
 };
 
 class TTableImport {
