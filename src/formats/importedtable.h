@@ -16,7 +16,8 @@ struct TImportedEntry {
     QString Answer;
     // The file's text went on beyond what was read of it (a reader keeps no
     // more of a text than the table could ever hold).
-    bool Cut = false;
+    bool QuestionCut = false;
+    bool AnswerCut = false;
 
     [[nodiscard]] bool operator==(const TImportedEntry& Other) const
     {

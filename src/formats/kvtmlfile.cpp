@@ -456,8 +456,8 @@ TImportedTable TKvtmlParser::Collect()
         Kept.Question = File.OneLanguage ? Question->CommentSpan : Question->TextSpan;
         Kept.Answer = Answer->TextSpan;
         Kept.Imported = static_cast<int>(Table.Entries.size());
-        const bool Cut = (File.OneLanguage ? Question->CommentCut : Question->TextCut) || Answer->TextCut;
-        Table.Entries.push_back({QuestionText, AnswerText, Cut});
+        Table.Entries.push_back(
+            {QuestionText, AnswerText, File.OneLanguage ? Question->CommentCut : Question->TextCut, Answer->TextCut});
     }
     Table.LeftOut = LeftOut;
     if (Mislabelled)

@@ -28,7 +28,7 @@ std::string TableText(const TImportedEntry& Entry, bool Question, int CodePage, 
         Clean = TableTrimmed(Clean.remove(u'='));
     int Replaced = 0;
     std::string Bytes = QtToWinReplacing(Clean, CodePage, Replaced);
-    const bool Cut = Bytes.size() > static_cast<std::size_t>(MaxTextLength) || Entry.Cut;
+    const bool Cut = Bytes.size() > static_cast<std::size_t>(MaxTextLength) || (Question ? Entry.QuestionCut : Entry.AnswerCut);
     if (Bytes.size() > static_cast<std::size_t>(MaxTextLength))
         Bytes = TrimText(std::string_view(Bytes).substr(0, MaxTextLength));
     if (Replaced > 0 || Cut || Equals) {

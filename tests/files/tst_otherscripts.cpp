@@ -242,7 +242,7 @@ void TestOtherScripts::importedWordListIsNeverOverwritten()
     });
     Main().Files->OpenTables();
     VERIFY_SCRIPT(Open);
-    QVERIFY2(Notice.contains(QStringLiteral("1 andere talen zijn weggelaten")), qPrintable(Notice));
+    QVERIFY2(Notice.contains(QStringLiteral("1 andere taal is weggelaten")), qPrintable(Notice));
     QCOMPARE(Table().Count(), 1);
     QCOMPARE(Table().QuestionFont.Charset, 161);
     QVERIFY(Table().ListName.empty());
@@ -280,7 +280,7 @@ void TestOtherScripts::saveAsWritesKvtmlAndCsv()
     QCOMPARE(int(Kvtml.Entries.size()), Table().Count());
     QCOMPARE(Kvtml.Entries.front().Question, QStringLiteral("ο σκύλος"));
     const QByteArray Csv = TMainFixture::Read(F().Path(QStringLiteral("grieks.csv")));
-    QVERIFY(Csv.startsWith("\xEF\xBB\xBF" "ο σκύλος,de hond\r\nη γάτα,de kat\r\n"));
+    QVERIFY(Csv.startsWith("\xEF\xBB\xBF" "Vraag,Antwoord\r\nο σκύλος,de hond\r\nη γάτα,de kat\r\n"));
 
     // A bare name gets the extension of the chosen format.
     TDialogScript Bare;

@@ -91,6 +91,13 @@ private slots:
     void badInputAddsNothing();
     void roundTripBetweenFormats();
     void randomBytesEitherReadWholeOrAddNothing();
+    void everyImportedTextIsStorable_data();
+    void everyImportedTextIsStorable();
+    void changedTextsTakeTheNameAway();
+    void theNoticeNamesOnlyWhatHappened();
+    void emptyFilesSayTheyHoldNothing_data();
+    void emptyFilesSayTheyHoldNothing();
+    void aFirstRowThatNamesTheColumnsIsNoEntry();
 
 private:
     QString Write(const QString& Name, const QByteArray& Bytes)
@@ -115,8 +122,9 @@ void TestTableFormats::csvSeparatorsAndQuoting_data()
     QTest::newRow("doubled quotes, line break in quotes")
         << QByteArray("\"zeg \"\"ja\"\"\",\"say\r\n\"\"yes\"\"\"\r\nx,y") << QStringList{"zeg \"ja\"=say  \"yes\"", "x=y"};
     QTest::newRow("Cyrillic and Greek") << QByteArray("собака,σκύλος\n") << QStringList{"собака=σκύλος"};
-    QTest::newRow("equals sign and spaces kept")
-        << QByteArray("a = b,\" c \"\n") << QStringList{"a = b=c"};
+    // An "=" would split the entry in the table file: it is left out.
+    QTest::newRow("equals sign left out, spaces kept")
+        << QByteArray("a = b,\" c \"\n") << QStringList{"a  b=c"};
 }
 
 void TestTableFormats::csvSeparatorsAndQuoting()
@@ -139,7 +147,7 @@ void TestTableFormats::csvRecordsWithoutTwoTexts()
     QCOMPARE(Texts(List), QStringList({"a=b", "d=e"}));
     QCOMPARE(Result.Report.LeftOut, 2);
     QCOMPARE(Result.Report.Notices.size(), 2); // the skipped lines and the third column
-    QVERIFY(TTableImport::Message("lijst.csv", Result.Report).contains(u"2 regel(s) zonder vraag of antwoord"));
+    QVERIFY(TTableImport::Message("lijst.csv", Result.Report).contains(u"2 regels zonder vraag of antwoord zijn overgeslagen."));
 }
 
 void TestTableFormats::notesExport()
@@ -188,8 +196,8 @@ void TestTableFormats::kvtmlTwoOrMoreLanguages()
     QCOMPARE(Texts(List), QStringList({"dog=hond", "cat=kat"}));
     QCOMPARE(Result.Report.LeftOut, 1);
     const QString Message = TTableImport::Message("dieren.kvtml", Result.Report);
-    QVERIFY2(Message.contains(u"1 andere talen zijn weggelaten"), qPrintable(Message));
-    QVERIFY2(Message.contains(u"1 van de 3 woorden"), qPrintable(Message));
+    QVERIFY2(Message.contains(u"alleen de eerste twee zijn gelezen, 1 andere taal is weggelaten."), qPrintable(Message));
+    QVERIFY2(Message.contains(u"1 van de 3 woorden heeft geen vertaling in beide talen en is weggelaten."), qPrintable(Message));
     QVERIFY(List.ListName.empty());
 }
 
@@ -202,7 +210,7 @@ void TestTableFormats::kvtmlOneLanguageUsesTheComments()
     const TLoadResult Result = TTableFiles::Load(List, Write("fruit.kvtml", Xml));
     QCOMPARE(Texts(List), QStringList({"Sneeuwwitje at hem=Appel", "Rood & rond=Kers"}));
     QCOMPARE(Result.Report.LeftOut, 1);
-    QVERIFY(TTableImport::Message("fruit.kvtml", Result.Report).contains(u"1 van de 3 woorden hebben geen omschrijving"));
+    QVERIFY(TTableImport::Message("fruit.kvtml", Result.Report).contains(u"1 van de 3 woorden heeft geen omschrijving"));
 }
 
 void TestTableFormats::kvtmlOldFormat()
@@ -257,7 +265,7 @@ void TestTableFormats::nothingIsChangedSilently()
     QCOMPARE(Texts(List), QStringList({"??=Chinees", "собака и ??????=hond", QString(MaxTextLength, u'x') + "=lang", "ok=goed"}));
     QCOMPARE(Result.Report.ChangedTexts, 3);
     const QString Message = TTableImport::Message("gemengd.csv", Result.Report);
-    QVERIFY2(Message.contains(u"3 tekst(en) zijn veranderd"), qPrintable(Message));
+    QVERIFY2(Message.contains(u"3 teksten zijn veranderd: tekens die niet in de tekenset van de kolom passen, zijn vervangen door \"?\"; teksten van meer dan 152 tekens zijn ingekort."), qPrintable(Message));
     QVERIFY(Message.contains(u"\"中文\"\n  wordt \"??\""));
     QVERIFY(Message.contains(u"\"собака и σκύλος\"\n  wordt \"собака и ??????\""));
     QVERIFY(Message.contains(QString(MaxTextLength, u'x') + u'"'));
@@ -362,7 +370,8 @@ void TestTableFormats::roundTripBetweenFormats()
     TTableFiles::Save(Back, Again);
     QFile Written(Again);
     QVERIFY(Written.open(QIODevice::ReadOnly));
-    QCOMPARE(Written.readAll(), Csv);
+    // The columns are named in the first line.
+    QCOMPARE(Written.readAll(), QByteArray(Csv).insert(3, "Vraag,Antwoord\r\n"));
 
     TQuestionlist Notes;
     (void)TTableFiles::Load(Notes, Write("notities.txt", "#separator:tab\n#html:true\nσκύλος\t<i>de hond</i>\n"));
@@ -370,7 +379,7 @@ void TestTableFormats::roundTripBetweenFormats()
     TTableFiles::Save(Notes, FromNotes);
     QFile NotesCsv(FromNotes);
     QVERIFY(NotesCsv.open(QIODevice::ReadOnly));
-    QCOMPARE(NotesCsv.readAll(), QByteArray("\xEF\xBB\xBF" "σκύλος,de hond\r\n"));
+    QCOMPARE(NotesCsv.readAll(), QByteArray("\xEF\xBB\xBF" "Vraag,Antwoord\r\nσκύλος,de hond\r\n"));
     QCOMPARE(Texts(TKvtmlFile::Parse(TKvtmlFile::Written({{"a<&>", "b\"'"}}, "t"), "x").Entries), QStringList({"a<&>=b\"'"}));
 }
 
@@ -408,6 +417,134 @@ void TestTableFormats::randomBytesEitherReadWholeOrAddNothing()
             QVERIFY(List.StoredQuestion(i).size() <= std::size_t(MaxTextLength));
         }
     }
+}
+
+void TestTableFormats::everyImportedTextIsStorable_data()
+{
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QByteArray>("Bytes");
+    QTest::addColumn<QStringList>("Expected");
+    QTest::addColumn<QString>("Cause");
+    const QString Equals = QStringLiteral("een \"=\" is weggelaten");
+    const QString Font = QStringLiteral("\"[FONT:\" in een vraag is \"[FONT\" geworden");
+    QTest::newRow("CSV question with =") << "som.csv" << QByteArray("2 + 2 = ?;vier\n") << QStringList{"2 + 2  ?=vier"}
+                                         << Equals;
+    QTest::newRow("KVTML texts with =")
+        << "gelijk.kvtml"
+        << QByteArray(KvtmlHead + Identifiers(2) + "<entries>" + KvtmlEntry(0, {"a = b", "= égal"}) + "</entries></kvtml>")
+        << QStringList{"a  b=égal"} << Equals;
+    QTest::newRow("font tags on both sides")
+        << "tags.csv" << QByteArray("\"[FONT:Arial,12,0]\";\"[FONT:Courier,10,0]\"\nhuis;house\n")
+        << QStringList{"[FONTArial,12,0]=[FONT:Courier,10,0]", "huis=house"} << Font;
+    QTest::newRow("font tag on one side") << "tag.csv" << QByteArray("[FONT:x;y\n") << QStringList{"[FONT:x=y"}
+                                          << QString();
+}
+
+void TestTableFormats::everyImportedTextIsStorable()
+{
+    // What the import shows is what the table file holds: saved and read
+    // again, every entry comes back as it was.
+    QFETCH(QString, Name);
+    QFETCH(QByteArray, Bytes);
+    QFETCH(QStringList, Expected);
+    QFETCH(QString, Cause);
+    TQuestionlist List;
+    const TLoadResult Result = TTableFiles::Load(List, Write(Name, Bytes));
+    QCOMPARE(Texts(List), Expected);
+    const QString Message = TTableImport::Message(Name, Result.Report);
+    QVERIFY2(Cause.isEmpty() ? Message.isEmpty() : Message.contains(Cause), qPrintable(Message));
+    for (const char* Saved : {"terug.MT4", "terug.txt"}) {
+        const QString File = Folder.filePath(QString::fromLatin1(Saved));
+        List.Changed = true;
+        TTableFiles::Save(List, File);
+        TQuestionlist Again;
+        (void)TTableFiles::Load(Again, File);
+        QCOMPARE(Texts(Again), Expected);
+    }
+}
+
+void TestTableFormats::changedTextsTakeTheNameAway()
+{
+    // Polish and Russian questions in one column: one of them gets "?",
+    // and the table is no longer the file.
+    const QString File = Write("dieren.txt", "żółw = schildpad\r\nчай = thee\r\n");
+    TQuestionlist List;
+    const TLoadResult Result = TTableFiles::Load(List, File);
+    QCOMPARE(Result.Format, TTableFormat::Utf8Text);
+    QVERIFY(Result.Report.TextsChanged());
+    QVERIFY(List.ListName.empty());
+    // The same file without such letters keeps its name.
+    const QString Fine = Write("fijn.txt", "żółw = schildpad\r\nźrebię = veulen\r\n");
+    TQuestionlist Kept;
+    QVERIFY(!TTableFiles::Load(Kept, Fine).Report.TextsChanged());
+    QCOMPARE(TableFilePath(Kept.ListName), Fine);
+}
+
+void TestTableFormats::theNoticeNamesOnlyWhatHappened()
+{
+    TQuestionlist List;
+    const TLoadResult Cut = TTableFiles::Load(List, Write("lang.csv", QString(200, u'a').toUtf8() + ",b\nc,d\n"));
+    const QString Message = TTableImport::Message("lang.csv", Cut.Report);
+    QVERIFY2(Message.contains(u"1 tekst is veranderd: teksten van meer dan 152 tekens zijn ingekort. Voor en na:"),
+             qPrintable(Message));
+    QVERIFY(!Message.contains(u"?"));
+    QVERIFY(!Message.contains(u"regel"));
+
+    TQuestionlist Other;
+    const TLoadResult Replaced = TTableFiles::Load(Other, Write("teken.csv", "中,b\nc,d\n,e\n"));
+    const QString Second = TTableImport::Message("teken.csv", Replaced.Report);
+    QVERIFY2(Second.contains(u"1 regel zonder vraag of antwoord is overgeslagen."), qPrintable(Second));
+    QVERIFY2(Second.contains(u"1 tekst is veranderd: tekens die niet in de tekenset van de kolom passen, zijn vervangen "
+                             u"door \"?\". Voor en na:"),
+             qPrintable(Second));
+    QVERIFY(!Second.contains(u"ingekort"));
+}
+
+void TestTableFormats::emptyFilesSayTheyHoldNothing_data()
+{
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QByteArray>("Bytes");
+    QTest::newRow("empty CSV") << "leeg.csv" << QByteArray();
+    QTest::newRow("CSV of a byte order mark") << "bom.csv" << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("empty TSV") << "leeg.tsv" << QByteArray("\r\n\r\n");
+    QTest::newRow("empty text") << "leeg.txt" << QByteArray();
+    QTest::newRow("notes without notes") << "notities.txt" << QByteArray("#separator:tab\n#html:false\n");
+}
+
+void TestTableFormats::emptyFilesSayTheyHoldNothing()
+{
+    QFETCH(QString, Name);
+    QFETCH(QByteArray, Bytes);
+    TQuestionlist List;
+    const TLoadResult Result = TTableFiles::Load(List, Write(Name, Bytes));
+    QCOMPARE(List.Count(), 0);
+    const QString Message = TTableImport::Message(Name, Result.Report);
+    QVERIFY2(Message.endsWith(u":\nHet bestand bevat geen vragen en antwoorden."), qPrintable(Message));
+}
+
+void TestTableFormats::aFirstRowThatNamesTheColumnsIsNoEntry()
+{
+    TQuestionlist List;
+    (void)TTableFiles::Load(List, Write("kop.csv", "vraag;antwoord\nhuis;house\n"));
+    QCOMPARE(Texts(List), QStringList({"huis=house"}));
+    TQuestionlist German;
+    (void)TTableFiles::Load(German, Write("kop.tsv", "Frage\tAntwort\nHaus\thuis\n"));
+    QCOMPARE(Texts(German), QStringList({"Haus=huis"}));
+    // Other first rows are entries.
+    TQuestionlist Plain;
+    (void)TTableFiles::Load(Plain, Write("geen.csv", "vraag;hond\nhuis;house\n"));
+    QCOMPARE(Texts(Plain).size(), 2);
+    // The program's own CSV names its columns, and reads back without an
+    // extra entry, even when the first entry looks like column names.
+    TQuestionlist Own;
+    Own.Add("vraag", "antwoord");
+    Own.Add("huis", "house");
+    Own.Changed = true;
+    const QString File = Folder.filePath("eigen.csv");
+    TTableFiles::Save(Own, File);
+    TQuestionlist Back;
+    (void)TTableFiles::Load(Back, File);
+    QCOMPARE(Texts(Back), Texts(Own));
 }
 
 QTEST_GUILESS_MAIN(TestTableFormats)
