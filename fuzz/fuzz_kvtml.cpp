@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
             Entry.InTable = true;
             Entry.Shown = Table.Entries[static_cast<std::size_t>(Entry.Imported)];
         }
-    Check(TKvtmlFile::Rewritten(Source, Table.Entries, Name).Bytes == Source.Bytes);
+    Check(TKvtmlFile::Rewritten(Source, Table.Entries, Name).Bytes == Input(Data, Size));
 
     std::vector<TImportedEntry> Changed = Table.Entries;
     if (!Changed.empty() && Changed[0].Question.size() < TKvtmlFile::MaxTextChars)

@@ -15,7 +15,7 @@ namespace {
 
 // Offset of the first byte that does not belong to a valid UTF-8 sequence,
 // or -1 when all do.
-qsizetype FirstInvalidUtf8(const QByteArray& Bytes)
+qsizetype FirstInvalidUtf8(QByteArrayView Bytes)
 {
     const auto* Data = reinterpret_cast<const unsigned char*>(Bytes.constData());
     const qsizetype Size = Bytes.size();
@@ -48,9 +48,9 @@ qsizetype FirstInvalidUtf8(const QByteArray& Bytes)
     return -1;
 }
 
-qsizetype LineAt(const QByteArray& Bytes, qsizetype Offset)
+qsizetype LineAt(QByteArrayView Bytes, qsizetype Offset)
 {
-    return QByteArrayView(Bytes).first(Offset).count('\n') + 1;
+    return Bytes.first(Offset).count('\n') + 1;
 }
 
 } // namespace
@@ -120,8 +120,7 @@ QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName)
 {
     if (Bytes.startsWith("\xFF\xFE") || Bytes.startsWith("\xFE\xFF"))
         ThrowReadError(FileName, 1, QStringLiteral("het bestand is in UTF-16; sla het op als UTF-8"));
-    const QByteArrayView Body = Bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(Bytes).sliced(3) : QByteArrayView(Bytes);
-    const QByteArray Text = Body.toByteArray();
+    const QByteArrayView Text = Bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(Bytes).sliced(3) : QByteArrayView(Bytes);
     if (const qsizetype Bad = FirstInvalidUtf8(Text); Bad >= 0) {
         // UTF-16 without a byte order mark: a NUL byte in the first character.
         const bool Utf16 = Bad <= 1 && Text.at(Bad) == 0;

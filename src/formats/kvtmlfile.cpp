@@ -206,12 +206,12 @@ QString CountedWords(qsizetype Count, const char* One, const char* More)
 
 class TKvtmlParser {
 public:
-    TKvtmlParser(const QByteArray& Bytes, const QString& FileName) : FileName(FileName)
+    TKvtmlParser(QByteArray&& Bytes, const QString& FileName) : FileName(FileName)
     {
         TDecoded Decoded = Decode(Bytes, FileName);
+        Bytes = QByteArray(); // the characters are all that is needed
         Source = std::make_shared<TKvtmlSource>();
         Source->FileName = FileName;
-        Source->Bytes = Bytes;
         Source->Text = std::move(Decoded.Text);
         Source->Encoding = Decoded.Encoding;
         Source->Bom = Decoded.Bom;
@@ -670,7 +670,7 @@ TKvtmlSave TKvtmlRewriter::Rewrite(const QString& FileName)
     for (const TEdit& Edit : Edits)
         Changes = Changes || Edit.Start != Edit.End || !Edit.Text.isEmpty();
     if (!Changes) {
-        Save.Bytes = Source.Bytes;
+        Save.Bytes = Source.Bom + Encoded(Source.Text, Source.Encoding);
         Save.Source = std::make_shared<TKvtmlSource>(Source);
         return Save;
     }
@@ -715,9 +715,9 @@ TImportedTable TKvtmlFile::Read(const QString& FileName)
     return Parse(ReadWholeFile(FileName), FileName);
 }
 
-TImportedTable TKvtmlFile::Parse(const QByteArray& Bytes, const QString& FileName)
+TImportedTable TKvtmlFile::Parse(QByteArray Bytes, const QString& FileName)
 {
-    TKvtmlParser Parser(Bytes, FileName);
+    TKvtmlParser Parser(std::move(Bytes), FileName);
     return Parser.Parse();
 }
 

@@ -41,8 +41,7 @@ struct TKvtmlLanguage {
 
 struct TKvtmlSource {
     QString FileName;
-    QByteArray Bytes; // the file as it was read
-    QString Text;     // its characters
+    QString Text; // the file's characters; in Encoding after Bom they are its bytes
     TKvtmlEncoding Encoding = TKvtmlEncoding::Utf8;
     QByteArray Bom;   // the byte order mark it began with, if any
     bool Old = false; // the format without a version: <e><o>..</o><t>..</t></e>
@@ -77,7 +76,7 @@ public:
     // Raises EListReadError "Fout tijdens lezen ..." with the line for
     // malformed XML, a file that is no KVTML and a file without entries.
     [[nodiscard]] static TImportedTable Read(const QString& FileName);
-    [[nodiscard]] static TImportedTable Parse(const QByteArray& Bytes, const QString& FileName);
+    [[nodiscard]] static TImportedTable Parse(QByteArray Bytes, const QString& FileName);
 
     // The entries as a KVTML 2.0 file in UTF-8 with two languages, Title as
     // its title; the languages' names and locales are taken from Languages
