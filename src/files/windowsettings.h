@@ -11,6 +11,8 @@
 
 #include "files/inifile.h"
 
+class QWidget;
+
 // What the settings file keeps of a run: the window applies these values
 // at its first activation and collects them when it closes.
 struct TSettingsValues {

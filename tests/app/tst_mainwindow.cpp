@@ -18,6 +18,10 @@
 #include <QToolButton>
 
 #include "app/frmmain.h"
+#include "app/questionpanel.h"
+#include "app/statuspanels.h"
+#include "app/titlepanel.h"
+#include "quizscreens/scorepanel.h"
 #include "tableeditor/editpanel.h"
 #include "ui/memo.h"
 #include "quizscreens/resultspanel.h"
