@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QListView>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -20,10 +19,12 @@
 
 #include "app/accentkeys.h"
 #include "app/commandkeys.h"
-#include "app/debuglistmodel.h"
+#include "app/commandline.h"
+#include "app/debuglist.h"
 #include "app/frmabout.h"
 #include "app/frmhelp.h"
 #include "app/keypreview.h"
+#include "app/maintoolbar.h"
 #include "app/questionpanel.h"
 #include "app/quizoptions.h"
 #include "app/statuspanels.h"
@@ -53,7 +54,6 @@ const QString ProgramVersion = QStringLiteral("4.5.1");
 const QString ReleaseDate = QStringLiteral("(11-03-2006)");
 
 // Heights of the fixed parts of the design, in pixels.
-constexpr int ToolbarHeight = 33;
 constexpr int DesignClientWidth = 600;
 constexpr int DesignClientHeight = 431;
 constexpr int PromptDistanceToBottom = DesignClientHeight - 360;
@@ -194,65 +194,36 @@ void TfrmMain::createMenus()
 
 void TfrmMain::createToolBars()
 {
-    Toolbar = new QToolBar(this);
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setMovable(false);
-    Toolbar->setFloatable(false);
-    Toolbar->toggleViewAction()->setVisible(false);
-    Toolbar->setFixedHeight(ToolbarHeight);
-    Toolbar->setContentsMargins(0, 0, 0, 0);
-    Toolbar->layout()->setContentsMargins(0, 0, 0, 0);
-    Toolbar->setAutoFillBackground(true);
-    SetBackground(Toolbar, NavyColour());
-    Toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    auto* Bar = new TMainToolbar(this, DesignClientWidth);
+    Toolbar = Bar;
     addToolBar(Qt::TopToolBarArea, Toolbar);
-
-    auto* Buttons = new QWidget(Toolbar);
-    Buttons->setObjectName(QStringLiteral("ToolbarButtons"));
-    Buttons->setFixedSize(DesignClientWidth, ToolbarHeight);
-    StyleToolbarButtons(Buttons);
-    Toolbar->addWidget(Buttons);
-
     QStyle* Style = style();
-    auto Button = [&](QToolButton*& Target, const char* Name, int Left, int Width, QAction* Action,
-                      const QString& Hint, const QIcon& Icon = {}) {
-        Target = new QToolButton(Buttons);
-        Target->setObjectName(QString::fromLatin1(Name));
-        Target->setGeometry(Left, 4, Width, 25);
-        Target->setFocusPolicy(Qt::NoFocus);
-        Action->setToolTip(Hint);
-        if (!Icon.isNull())
-            Action->setIcon(Icon);
-        Action->setIconVisibleInMenu(!Action->isCheckable()); // an option shows its tick there
-        Target->setDefaultAction(Action);
-        Target->setToolButtonStyle(Icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
-    };
-    Button(btnNieuw, "btnNieuw", 4, 25, mnuNieuw, QStringLiteral("Nieuwe memoranttabel maken"),
-           Style->standardIcon(QStyle::SP_FileIcon));
-    Button(btnOpenen, "btnOpenen", 29, 25, mnuOpenen,
-           QStringLiteral("Memoranttabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)"),
-           Style->standardIcon(QStyle::SP_DialogOpenButton));
-    Button(btnOpslaan, "btnOpslaan", 54, 25, mnuOpslaan, QStringLiteral("Memoranttabel opslaan"),
-           Style->standardIcon(QStyle::SP_DialogSaveButton));
-    Button(btnFoutenOpslaan, "btnFoutenOpslaan", 84, 25, mnuFoutenOpslaan,
-           QStringLiteral("Alle foute woorden uit laatste memorantsessie opslaan, zodat ze apart nog eens memorantd kunnen worden"),
-           Style->standardIcon(QStyle::SP_MessageBoxWarning));
-    Button(btnBewerken, "btnBewerken", 114, 72, mnuTabelbewerken, QStringLiteral("Memoranttabel invullen of aanpassen"));
-    Button(btnTraining, "btnTraining", 191, 90, mnuTraining,
-           QStringLiteral("Memorant jezelf (kost het minste aantal toetsaanslagen, je moet zelf de score bijhouden)"));
-    Button(btnMeerkeuze, "btnMeerkeuze", 281, 97, mnuMeerkeuzevragen,
-           QStringLiteral("Meerkeuze overhoring (kost weinig toetsaanslagen, computer controleert)"));
-    Button(btnInvullen, "btnInvullen", 378, 89, mnuInvulvragen,
-           QStringLiteral("Overhoring waarbij je het antwoord helemaal intypt (Kost meeste toetsaanslagen, maar memorantt het best)"));
-    Button(btnOmgekeerd, "btnOmgekeerd", 472, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
-           Style->standardIcon(QStyle::SP_BrowserReload));
-    Button(btnRepeteren, "btnRepeteren", 497, 25, mnuRepeteren,
-           QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
-           Style->standardIcon(QStyle::SP_MediaSeekForward));
-    Button(btnTolerant, "btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
-           SpellingIcon());
-    Button(btnSteekproef, "btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
-    Button(btnSequential, "btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
+    btnNieuw = Bar->AddButton("btnNieuw", 4, 25, mnuNieuw, QStringLiteral("Nieuwe memoranttabel maken"),
+        Style->standardIcon(QStyle::SP_FileIcon));
+    btnOpenen = Bar->AddButton("btnOpenen", 29, 25, mnuOpenen,
+        QStringLiteral("Memoranttabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)"),
+        Style->standardIcon(QStyle::SP_DialogOpenButton));
+    btnOpslaan = Bar->AddButton("btnOpslaan", 54, 25, mnuOpslaan, QStringLiteral("Memoranttabel opslaan"),
+        Style->standardIcon(QStyle::SP_DialogSaveButton));
+    btnFoutenOpslaan = Bar->AddButton("btnFoutenOpslaan", 84, 25, mnuFoutenOpslaan,
+        QStringLiteral("Alle foute woorden uit laatste memorantsessie opslaan, zodat ze apart nog eens memorantd kunnen worden"),
+        Style->standardIcon(QStyle::SP_MessageBoxWarning));
+    btnBewerken = Bar->AddButton("btnBewerken", 114, 72, mnuTabelbewerken, QStringLiteral("Memoranttabel invullen of aanpassen"));
+    btnTraining = Bar->AddButton("btnTraining", 191, 90, mnuTraining,
+        QStringLiteral("Memorant jezelf (kost het minste aantal toetsaanslagen, je moet zelf de score bijhouden)"));
+    btnMeerkeuze = Bar->AddButton("btnMeerkeuze", 281, 97, mnuMeerkeuzevragen,
+        QStringLiteral("Meerkeuze overhoring (kost weinig toetsaanslagen, computer controleert)"));
+    btnInvullen = Bar->AddButton("btnInvullen", 378, 89, mnuInvulvragen,
+        QStringLiteral("Overhoring waarbij je het antwoord helemaal intypt (Kost meeste toetsaanslagen, maar memorantt het best)"));
+    btnOmgekeerd = Bar->AddButton("btnOmgekeerd", 472, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
+        Style->standardIcon(QStyle::SP_BrowserReload));
+    btnRepeteren = Bar->AddButton("btnRepeteren", 497, 25, mnuRepeteren,
+        QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
+        Style->standardIcon(QStyle::SP_MediaSeekForward));
+    btnTolerant = Bar->AddButton("btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
+        SpellingIcon());
+    btnSteekproef = Bar->AddButton("btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
+    btnSequential = Bar->AddButton("btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
     for (QToolButton* Mode : {btnBewerken, btnTraining, btnMeerkeuze, btnInvullen})
         Mode->setFont(ArialPixels(11, true));
     btnSteekproef->setFont(ArialPixels(10));
@@ -373,14 +344,7 @@ void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
     };
     lblPrompt1 = Prompt("lblPrompt1");
     lblPrompt2 = Prompt("lblPrompt2");
-    lbxDebug = new QListView(this); // over the toolbar and the status bar, too
-    lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
-    lbxDebug->setFocusPolicy(Qt::NoFocus);
-    lbxDebug->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lbxDebug->setUniformItemSizes(true); // one line each: no need to measure a million of them
-    DebugLines = new TDebugListModel(QuestionList, lbxDebug);
-    lbxDebug->setModel(DebugLines);
-    lbxDebug->hide();
+    lbxDebug = new TDebugList(this, QuestionList);
 }
 
 // ---------------------------------------------------------------- first activation and command line
@@ -446,8 +410,7 @@ TSettingsValues TfrmMain::CollectSettings() const
 void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
 {
     for (const QString& Argument : Arguments) {
-        const bool IsOption = Argument.startsWith(u'-') || (Argument.startsWith(u'/') && Argument.size() == 2);
-        if (!IsOption) {
+        if (!IsCommandLineSwitch(Argument)) {
             // A missing file, and a folder, is skipped without a message.
             if (const QFileInfo File(Argument); !File.exists() || File.isDir())
                 continue;
@@ -458,21 +421,13 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
             ShowTableRead();
             continue;
         }
-        if (Argument.size() < 2)
-            continue;
-        switch (Argument.at(1).toUpper().unicode()) {
+        switch (SwitchLetter(Argument).unicode()) {
         case 'E': mnuTabelbewerken->setVisible(false); btnBewerken->hide(); break;
         case 'I': mnuInvulvragen->setVisible(false); btnInvullen->hide(); break;
         case 'M': mnuMeerkeuzevragen->setVisible(false); btnMeerkeuze->hide(); break;
         case 'T': mnuTraining->setVisible(false); btnTraining->hide(); break;
         case 'P': mnuAfdrukken->setVisible(false); break;
-        case '?':
-            ShowNotice(this, QStringLiteral("msgCommandosyntax"),
-                       QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
-                                      "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
-                                      "-M = meerkeuze uitgeschakeld\n-T = training uitgeschakeld\n"
-                                      "-P = afdrukken uitgeschakeld\n-? = commandosyntax tonen"));
-            break;
+        case '?': ShowNotice(this, QStringLiteral("msgCommandosyntax"), CommandLineSyntax()); break;
         default: break;
         }
     }
@@ -649,7 +604,7 @@ bool TfrmMain::FormKeyDown(QKeyEvent* Event)
         return true;
     const Qt::KeyboardModifiers Held = Event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (Event->key() == Qt::Key_F12 && Held == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
-        ToggleDebugList();
+        lbxDebug->Toggle(DebugListArea(), State);
         return true;
     }
     // Shift, Ctrl or Alt held with F2 or F3 makes no difference.
@@ -722,22 +677,7 @@ void TfrmMain::EnterQuizState(int NextState)
         ShowResults();
 }
 
-void TfrmMain::ToggleDebugList()
-{
-    if (lbxDebug->isVisible()) {
-        lbxDebug->hide();
-        return;
-    }
-    lbxDebug->setGeometry(DebugListArea());
-    lbxDebug->show();
-    lbxDebug->raise();
-    RefreshDebugList();
-}
-
-void TfrmMain::RefreshDebugList()
-{
-    DebugLines->Refresh(State == msChoiceQuestion || State == msChoiceAnswered ? 1 : 0);
-}
+void TfrmMain::RefreshDebugList() { lbxDebug->Refresh(State); }
 
 void TfrmMain::btnVraagToClipboardClick() { memVraag->CopyAllToClipboard(); }
 

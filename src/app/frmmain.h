@@ -20,7 +20,6 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
-class QListView;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -39,7 +38,7 @@ class TKeyPreview;
 class TQuizOptions;
 class TAccentKeys;
 class TCommandKeys;
-class TDebugListModel;
+class TDebugList;
 class TEditPanel;
 class TFileCommands;
 class TWindowSettings;
@@ -139,8 +138,7 @@ public:
     QLabel* lblSubTitel;
     QLabel* imgLogo;
     QLabel *lblPrompt1, *lblPrompt2;
-    QListView* lbxDebug;
-    TDebugListModel* DebugLines;
+    TDebugList* lbxDebug;
     QTimer* timTijd;
 
     // --- lower panels and collaborators ---
@@ -200,7 +198,6 @@ private:
     void EnableCommands();
     void ShowScreenOfState();
     void ShowIdlePrompts();
-    void ToggleDebugList();
     [[nodiscard]] QList<QWidget*> LowerPanels() const;
     [[nodiscard]] int ToolbarOffset() const;
     [[nodiscard]] QRect DebugListArea() const;

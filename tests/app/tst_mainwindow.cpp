@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/debuglist.h"
 #include "app/frmmain.h"
 #include "app/questionpanel.h"
 #include "app/statuspanels.h"
