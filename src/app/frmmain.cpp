@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -53,7 +52,7 @@ namespace {
 const QString ProgramVersion = QStringLiteral("4.5.1");
 const QString ReleaseDate = QStringLiteral("(11-03-2006)");
 
-// Heights of the fixed parts of the design, in pixels.
+// The client area of the design, and the prompts' distance to its bottom, in pixels.
 constexpr int DesignClientWidth = 600;
 constexpr int DesignClientHeight = 431;
 constexpr int PromptDistanceToBottom = DesignClientHeight - 360;
