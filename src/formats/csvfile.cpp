@@ -155,9 +155,10 @@ TImportedTable TCsvFile::Read(const QString& FileName)
     return Parse(ReadWholeFile(FileName), FileName);
 }
 
-TImportedTable TCsvFile::Parse(const QByteArray& Bytes, const QString& FileName)
+TImportedTable TCsvFile::Parse(QByteArray Bytes, const QString& FileName)
 {
     const QString Text = DecodeUtf8File(Bytes, FileName);
+    Bytes = QByteArray(); // the text is all that is needed
     std::vector<QStringList> Found = Records(Text, GuessSeparator(Text), FileName);
     if (!Found.empty() && IsHeader(Found.front()))
         Found.erase(Found.begin());

@@ -36,7 +36,7 @@ public:
 
     [[nodiscard]] static TImportedTable Read(const QString& FileName);
     // The entries of a CSV or TSV file's bytes.
-    [[nodiscard]] static TImportedTable Parse(const QByteArray& Bytes, const QString& FileName);
+    [[nodiscard]] static TImportedTable Parse(QByteArray Bytes, const QString& FileName);
 
     // The entries as a CSV file: UTF-8 with a byte order mark, comma
     // separated, CR LF line ends, fields quoted where needed. The first

@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include "formats/tablefilename.h"
 #include "formats/wintext.h"
 #include "table/ioerrortext.h"
 #include "table/safefilewriter.h"
@@ -39,7 +40,7 @@ std::string FontLineOf(const TQuestionlist& List)
 
 void SaveTableBytes(TQuestionlist& List, const QString& FileName, const QByteArray& Bytes)
 {
-    const std::string Name = QFile::encodeName(FileName).toStdString();
+    const std::string Name = TableFileName(FileName);
     List.ListName = Name;
     if (List.Count() == 0)
         return;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "formats/csvfile.h"
+#include "formats/tablefilename.h"
 #include "formats/kvtmlfile.h"
 #include "formats/wintext.h"
 #include "formats/notesfile.h"
@@ -13,8 +14,6 @@
 #include "formats/utf8textfile.h"
 
 namespace {
-
-std::string TableFileName(const QString& Path) { return QFile::encodeName(Path).toStdString(); }
 
 // UTF-16, with or without a byte order mark: a NUL byte in the first
 // character of a text.
@@ -101,10 +100,11 @@ TLoadResult TTableFiles::Load(TQuestionlist& List, const QString& FileName)
         Result.Format = TTableFormat::Csv;
         Table = TCsvFile::Read(FileName);
     } else if (IsTextSuffix(Extension) && QFileInfo(FileName).isFile()) {
-        const QByteArray Bytes = ReadWholeFile(FileName);
+        QByteArray Bytes = ReadWholeFile(FileName);
         QString Text;
         Result.Format = FormatOfText(Bytes, Text, FileName);
         Result.Bom = Bytes.startsWith("\xEF\xBB\xBF");
+        Bytes = QByteArray(); // the text is all that is needed
         if (Result.Format == TTableFormat::Notes)
             Table = TNotesFile::Parse(Text, FileName);
         else if (Result.Format == TTableFormat::Utf8Text)
