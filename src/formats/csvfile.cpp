@@ -10,7 +10,7 @@ constexpr QChar Quote = u'"';
 bool IsLineEnd(QChar C) { return C == u'\n' || C == u'\r'; }
 
 // Moves Pos past one line end (CR LF, LF or CR) and counts the line.
-void SkipLineEnd(const QString& Text, qsizetype& Pos, qsizetype& Line)
+void SkipLineEnd(QStringView Text, qsizetype& Pos, qsizetype& Line)
 {
     if (Text.at(Pos) == u'\r' && Pos + 1 < Text.size() && Text.at(Pos + 1) == u'\n')
         ++Pos;
@@ -28,12 +28,69 @@ QString QuotedField(const QString& Field)
     return Quote + QString(Field).replace(Quote, QStringLiteral("\"\"")) + Quote;
 }
 
+// The entries of records as they come: the first two fields, the rest
+// counted for the notices.
+class TEntryCollector {
+public:
+    void Add(const QStringList& Fields)
+    {
+        MoreColumns = MoreColumns || Fields.size() > 2;
+        const QString Question = Fields.value(0);
+        const QString Answer = Fields.value(1);
+        if (TableTrimmed(Question).isEmpty() || TableTrimmed(Answer).isEmpty())
+            ++Incomplete;
+        else
+            Table.Entries.push_back({Question, Answer});
+    }
+
+    TImportedTable Finish()
+    {
+        Table.LeftOut = Incomplete;
+        if (Incomplete == 1)
+            Table.Notices << QStringLiteral("1 regel zonder vraag of antwoord is overgeslagen.");
+        else if (Incomplete > 1)
+            Table.Notices << QStringLiteral("%1 regels zonder vraag of antwoord zijn overgeslagen.").arg(Incomplete);
+        if (MoreColumns)
+            Table.Notices << QStringLiteral("Alleen de eerste twee kolommen zijn gelezen; de overige zijn weggelaten.");
+        return std::move(Table);
+    }
+
+private:
+    TImportedTable Table;
+    int Incomplete = 0;
+    bool MoreColumns = false;
+};
+
 } // namespace
 
 std::vector<QStringList> TCsvFile::Records(const QString& Text, QChar Separator, const QString& FileName,
                                            qsizetype FirstLine)
 {
     std::vector<QStringList> Result;
+    ForEachRecord(Text, Separator, FileName, FirstLine, [&Result](QStringList& Fields) { Result.push_back(std::move(Fields)); });
+    return Result;
+}
+
+TImportedTable TCsvFile::EntriesOf(QStringView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
+                                   const std::function<void(QStringList&)>& Adjust, bool SkipHeader)
+{
+    TEntryCollector Collector;
+    bool First = true;
+    ForEachRecord(Text, Separator, FileName, FirstLine, [&](QStringList& Fields) {
+        const bool Header = First && SkipHeader && IsHeader(Fields);
+        First = false;
+        if (Header)
+            return;
+        if (Adjust)
+            Adjust(Fields);
+        Collector.Add(Fields);
+    });
+    return Collector.Finish();
+}
+
+void TCsvFile::ForEachRecord(QStringView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
+                             const std::function<void(QStringList&)>& Take)
+{
     qsizetype Line = FirstLine;
     qsizetype Pos = 0;
     const qsizetype Size = Text.size();
@@ -71,7 +128,7 @@ std::vector<QStringList> TCsvFile::Records(const QString& Text, QChar Separator,
             const qsizetype Start = Pos;
             while (Pos < Size && Text.at(Pos) != Separator && !IsLineEnd(Text.at(Pos)))
                 ++Pos;
-            Field += QStringView(Text).sliced(Start, Pos - Start);
+            Field += Text.sliced(Start, Pos - Start);
             Fields << Field;
             if (Pos < Size && Text.at(Pos) == Separator) {
                 ++Pos;
@@ -79,11 +136,10 @@ std::vector<QStringList> TCsvFile::Records(const QString& Text, QChar Separator,
             }
             break;
         }
-        Result.push_back(std::move(Fields));
+        Take(Fields);
         if (Pos < Size)
             SkipLineEnd(Text, Pos, Line);
     }
-    return Result;
 }
 
 QChar TCsvFile::GuessSeparator(const QString& Text)
@@ -112,27 +168,10 @@ QChar TCsvFile::GuessSeparator(const QString& Text)
 
 TImportedTable TCsvFile::Entries(const std::vector<QStringList>& Records)
 {
-    TImportedTable Table;
-    Table.Entries.reserve(Records.size());
-    int Incomplete = 0;
-    bool MoreColumns = false;
-    for (const QStringList& Fields : Records) {
-        MoreColumns = MoreColumns || Fields.size() > 2;
-        const QString Question = Fields.value(0);
-        const QString Answer = Fields.value(1);
-        if (TableTrimmed(Question).isEmpty() || TableTrimmed(Answer).isEmpty()) {
-            ++Incomplete;
-            continue;
-        }
-        Table.Entries.push_back({Question, Answer});
-    }
-    Table.LeftOut = Incomplete;
-    if (Incomplete > 0)
-        Table.Notices << (Incomplete == 1 ? QStringLiteral("1 regel zonder vraag of antwoord is overgeslagen.")
-                                          : QStringLiteral("%1 regels zonder vraag of antwoord zijn overgeslagen.").arg(Incomplete));
-    if (MoreColumns)
-        Table.Notices << QStringLiteral("Alleen de eerste twee kolommen zijn gelezen; de overige zijn weggelaten.");
-    return Table;
+    TEntryCollector Collector;
+    for (const QStringList& Fields : Records)
+        Collector.Add(Fields);
+    return Collector.Finish();
 }
 
 bool TCsvFile::IsHeader(const QStringList& Fields)
@@ -159,10 +198,7 @@ TImportedTable TCsvFile::Parse(QByteArray Bytes, const QString& FileName)
 {
     const QString Text = DecodeUtf8File(Bytes, FileName);
     Bytes = QByteArray(); // the text is all that is needed
-    std::vector<QStringList> Found = Records(Text, GuessSeparator(Text), FileName);
-    if (!Found.empty() && IsHeader(Found.front()))
-        Found.erase(Found.begin());
-    return Entries(Found);
+    return EntriesOf(Text, GuessSeparator(Text), FileName, 1, {}, true);
 }
 
 QByteArray TCsvFile::Written(const std::vector<TImportedEntry>& Entries)

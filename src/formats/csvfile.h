@@ -8,6 +8,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "formats/importedtable.h"
@@ -20,6 +21,17 @@ public:
     // where the field began; FirstLine is the number of Text's first line.
     [[nodiscard]] static std::vector<QStringList> Records(const QString& Text, QChar Separator,
                                                           const QString& FileName, qsizetype FirstLine = 1);
+
+    // The records of Text one by one, as Records reads them.
+    static void ForEachRecord(QStringView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
+                              const std::function<void(QStringList&)>& Take);
+
+    // The entries of Text's records as Entries takes them, without keeping
+    // the records: each is given to Adjust first, if there is one; with
+    // SkipHeader, a first record that names the columns is no entry.
+    [[nodiscard]] static TImportedTable EntriesOf(QStringView Text, QChar Separator, const QString& FileName,
+                                                  qsizetype FirstLine, const std::function<void(QStringList&)>& Adjust,
+                                                  bool SkipHeader);
 
     // The separator of Text's first record: the most frequent of tab,
     // semicolon and comma outside quotes (in that order on a tie).

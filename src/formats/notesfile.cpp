@@ -117,13 +117,13 @@ TImportedTable TNotesFile::Parse(const QString& Text, const QString& FileName)
         Pos = End + 1;
         ++Line;
     }
-    std::vector<QStringList> Records = TCsvFile::Records(Text.sliced(std::min(Pos, Text.size())), Separator, FileName, Line);
-    for (QStringList& Fields : Records) {
+    const auto KeepFields = [&SkippedColumns, Html](QStringList& Fields) {
         QStringList Kept;
         for (qsizetype Column = 0; Column < Fields.size(); ++Column)
             if (!SkippedColumns.contains(Column))
                 Kept << (Html ? PlainText(Fields[Column]) : Fields[Column]);
-        Fields = Kept;
-    }
-    return TCsvFile::Entries(Records);
+        Fields = std::move(Kept);
+    };
+    return TCsvFile::EntriesOf(QStringView(Text).sliced(std::min(Pos, Text.size())), Separator, FileName, Line, KeepFields,
+                               false);
 }
