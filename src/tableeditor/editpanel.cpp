@@ -33,6 +33,7 @@
 #include "formats/wintext.h"
 #include "tableeditor/wintextguard.h"
 #include "editor/codepage.h"
+#include "quiz/scriptcase.h"
 
 namespace {
 
@@ -60,10 +61,23 @@ std::string Trimmed(const std::string& Text)
 // Only the ASCII letters change case; accented letters stay as they are.
 char AsciiUpper(char Ch) { return Ch >= 'a' && Ch <= 'z' ? static_cast<char>(Ch - 'a' + 'A') : Ch; }
 
-// Whether Text contains Pattern (already upper-cased), ignoring the case of
-// the ASCII letters.
-bool ContainsUpper(const std::string& Text, const std::string& Pattern)
+// Text as the search compares it: a-z upper-cased, and in a Cyrillic or
+// Greek column that script's letters as well. Accented Latin letters keep
+// their case.
+std::string SearchCase(std::string_view Text, int CodePage)
 {
+    if (CodePage == 1251 || CodePage == 1253)
+        return UpperCasedIn(Text, CodePage);
+    std::string Result(Text);
+    std::transform(Result.begin(), Result.end(), Result.begin(), AsciiUpper);
+    return Result;
+}
+
+// Whether Text contains Pattern (already in SearchCase).
+bool ContainsUpper(const std::string& Text, const std::string& Pattern, int CodePage)
+{
+    if (CodePage == 1251 || CodePage == 1253)
+        return SearchCase(Text, CodePage).find(Pattern) != std::string::npos;
     return std::search(Text.begin(), Text.end(), Pattern.begin(), Pattern.end(),
                        [](char A, char B) { return AsciiUpper(A) == B; })
            != Text.end();
@@ -529,11 +543,13 @@ int TEditPanel::FindEntry(const QString& Text) const
     const auto PatternIn = [&Text](const TTableFont& Font) {
         std::optional<std::string> Pattern = QtToColumn(Text, Font.Charset);
         if (Pattern)
-            std::transform(Pattern->begin(), Pattern->end(), Pattern->begin(), AsciiUpper);
+            Pattern = SearchCase(*Pattern, CodePageOfCharset(Font.Charset));
         return Pattern;
     };
     const std::optional<std::string> QuestionPattern = PatternIn(List.QFont());
     const std::optional<std::string> AnswerPattern = PatternIn(List.AFont());
+    const int QuestionCodePage = CodePageOfCharset(List.QFont().Charset);
+    const int AnswerCodePage = CodePageOfCharset(List.AFont().Charset);
     // Every other entry once, from the one after the current entry on,
     // wrapping from the last to the first; the current entry itself is not
     // examined. From a position past the end every entry is examined, from
@@ -544,8 +560,8 @@ int TEditPanel::FindEntry(const QString& Text) const
         const int i = (Start + Step) % Count;
         if (i == Start)
             break;
-        if ((QuestionPattern && ContainsUpper(List.Question(i), *QuestionPattern))
-            || (AnswerPattern && ContainsUpper(List.Answer(i), *AnswerPattern)))
+        if ((QuestionPattern && ContainsUpper(List.Question(i), *QuestionPattern, QuestionCodePage))
+            || (AnswerPattern && ContainsUpper(List.Answer(i), *AnswerPattern, AnswerCodePage)))
             return i;
     }
     return -1;

@@ -27,6 +27,7 @@ class TestEditorTools : public QObject {
 private slots:
     void searchFindsTheNextEntryAndWrapsAround();
     void searchIgnoresTheCaseOfAsciiLettersOnly();
+    void searchIgnoresTheCaseOfCyrillicAndGreekInTheirColumns();
     void searchMissLeavesTheEditorAlone();
     void searchSkipsTheCurrentEntry();
     void searchFromPastTheEndBeginsAtTheFirstEntry();
@@ -156,6 +157,26 @@ void TestEditorTools::searchIgnoresTheCaseOfAsciiLettersOnly()
     QVERIFY(Search(*Form, QStringLiteral("CAFÉ")).NotFound);
     QVERIFY(!Search(*Form, QStringLiteral("CAFé")).NotFound);
     QCOMPARE(Counter(*Form), QStringLiteral("[6/6]"));
+}
+
+void TestEditorTools::searchIgnoresTheCaseOfCyrillicAndGreekInTheirColumns()
+{
+    // стол = τραπέζι, книга = βιβλίο
+    auto Form = MakeWindow({{"\xF1\xF2\xEE\xEB", "\xF4\xF1\xE1\xF0\xDD\xE6\xE9"},
+                            {"\xEA\xED\xE8\xE3\xE0", "\xE2\xE9\xE2\xEB\xDF\xEF"}});
+    Form->QuestionList.QuestionFont.Charset = 204;
+    Form->QuestionList.AnswerFont.Charset = 161;
+    Form->mnuTabelbewerken->trigger();
+    QVERIFY(!Search(*Form, QStringLiteral("КНИГА")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[2/2]"));
+    QVERIFY(!Search(*Form, QStringLiteral("СТоЛ")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[1/2]"));
+    // Greek capitals with and without the tonos are different letters.
+    QVERIFY(!Search(*Form, QStringLiteral("ΒΙΒΛΊΟ")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[2/2]"));
+    QVERIFY(Search(*Form, QStringLiteral("ΤΡΑΠΕΖΙ")).NotFound);
+    QVERIFY(!Search(*Form, QStringLiteral("ΤΡΑΠΈΖΙ")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[1/2]"));
 }
 
 void TestEditorTools::searchMissLeavesTheEditorAlone()
