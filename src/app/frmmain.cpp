@@ -461,7 +461,12 @@ void TfrmMain::showEvent(QShowEvent* Event)
 {
     QMainWindow::showEvent(Event);
     if (FirstActivation)
-        QTimer::singleShot(0, this, [this] { RunCommand([this] { FormActivate(); }); });
+        QTimer::singleShot(0, this, [this] {
+            RunCommand([this] { FormActivate(); });
+            // A notice or error box of the start may have come up before the
+            // window was first active; the keys come here once it is gone.
+            activateWindow();
+        });
 }
 
 void TfrmMain::FormActivate()
