@@ -20,6 +20,7 @@
 #include "quizscreens/resultspanel.h"
 #include "files/dlgslafoutenop.h"
 #include "ui/frmjanee.h"
+#include "ui/noticebox.h"
 #include "files/tablefiledialog.h"
 #include "formats/tablefiles.h"
 #include "files/windowsettings.h"
@@ -188,7 +189,7 @@ void TFileCommands::LoadTableFile(const QString& FileName)
     const QString Message = TTableImport::Message(FileName, Result.Report);
     if (Message.isEmpty())
         return;
-    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, QMessageBox::Ok, &Main);
+    TNoticeBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, &Main);
     Box.setObjectName(QStringLiteral("dlgInlezen"));
     Box.exec();
 }

@@ -25,7 +25,9 @@
 #include "app/frmmain.h"
 #include "tableeditor/griddelegate.h"
 #include "tableeditor/gridsizer.h"
+#include "ui/dialogplacement.h"
 #include "ui/memo.h"
+#include "ui/noticebox.h"
 #include "ui/tablefont.h"
 #include "tableeditor/tablegrid.h"
 #include "tableeditor/tablemodel.h"
@@ -502,6 +504,9 @@ void TEditPanel::SearchEntry()
                 Edit->setText(Clean);
         });
     }
+    // The question and answer stay in view while the dialog is open.
+    Dialog.adjustSize();
+    PlaceClearOf(&Dialog, {Main.pnlVraagAntwoord});
     QWidget* Focus = QApplication::focusWidget();
     const int Answer = Dialog.exec();
     if (Focus)
@@ -513,9 +518,9 @@ void TEditPanel::SearchEntry()
         return;
     const int Found = FindEntry(QString::fromStdString(Main.SearchText));
     if (Found < 0) {
-        QMessageBox Box(QMessageBox::NoIcon, QApplication::applicationName(),
-                        QStringLiteral("Niet gevonden"), QMessageBox::Ok, &Main);
+        TNoticeBox Box(QMessageBox::NoIcon, QApplication::applicationName(), QStringLiteral("Niet gevonden"), &Main);
         Box.setObjectName(QStringLiteral("msgNietGevonden"));
+        Box.KeepClearOf(Main.pnlVraagAntwoord);
         Box.exec();
         return;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/uistyle.h"
 
+#include "ui/noticebox.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QPalette>
 
 #include "app/memorantapplication.h"
+#include "ui/noticebox.h"
 
 
 QFont ArialPixels(int Pixels, bool Bold)
@@ -66,7 +69,7 @@ void SetUpDialog(QWidget* Dialog, const QString& Name, const QString& Title)
 
 void ShowNotice(QWidget* Parent, const QString& Name, const QString& Text)
 {
-    QMessageBox Box(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), Text, QMessageBox::Ok, Parent);
+    TNoticeBox Box(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), Text, Parent);
     Box.setObjectName(Name);
     Box.exec();
 }

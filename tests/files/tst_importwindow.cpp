@@ -7,10 +7,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 
 #include "dialogscript.h"
 #include "mainfixture.h"
+#include "ui/noticebox.h"
 
 #define VERIFY_SCRIPT(Script) QVERIFY2((Script).Finished(), qPrintable((Script).Report()))
 
@@ -64,6 +66,8 @@ class TestImportWindow : public QObject {
 private slots:
     void keysWorkRightAfterTheNoticeAtStart_data();
     void keysWorkRightAfterTheNoticeAtStart();
+    void noticeFitsTheScreenBelowTheMenuBar();
+    void longNoticesAreShortenedLineByLine();
 };
 
 void TestImportWindow::keysWorkRightAfterTheNoticeAtStart_data()
@@ -100,6 +104,55 @@ void TestImportWindow::keysWorkRightAfterTheNoticeAtStart()
     // Ctrl+T starts the training.
     QVERIFY(PressInActiveWindow(Qt::Key_T, Qt::ControlModifier));
     QCOMPARE(F.Main->State, static_cast<int>(msTrainingQuestion));
+}
+
+void TestImportWindow::noticeFitsTheScreenBelowTheMenuBar()
+{
+    TMainFixture F;
+    F.Start();
+    // A text of 10,000 letters, cut on the way in, and a word list of as
+    // many languages as the notice has lines to spare.
+    const QString Long(10000, u'x');
+    QByteArray Kvtml = ThreeLanguages();
+    Kvtml.replace("<text>house</text>", "<text>" + Long.toUtf8() + "</text>");
+    const QString File = F.Path(QStringLiteral("lang.kvtml"));
+    TMainFixture::Write(File, Kvtml);
+
+    QRect Box;
+    QString Shown;
+    TDialogScript Script;
+    Script.ChooseFiles({File}).Then(QStringLiteral("dlgInlezen"), [&](QWidget* Dialog) {
+        Box = Dialog->frameGeometry();
+        Shown = static_cast<QMessageBox*>(Dialog)->text();
+        QTest::keyClick(Dialog, Qt::Key_Return);
+    });
+    F.Main->mnuOpenen->trigger();
+    VERIFY_SCRIPT(Script);
+
+    const QRect Screen = F.Main->screen()->availableGeometry();
+    const QWidget* Bar = F.Main->menuBar();
+    QVERIFY2(Screen.contains(Box), qPrintable(QStringLiteral("%1x%2").arg(Box.width()).arg(Box.height())));
+    QVERIFY(Box.top() > Bar->mapToGlobal(QPoint(0, Bar->height() - 1)).y());
+    QVERIFY2(Shown.contains(QChar(0x2026)) && Shown.size() < 1000, qPrintable(Shown.left(300)));
+    QVERIFY(Shown.contains(QStringLiteral("xxxx")));
+}
+
+void TestImportWindow::longNoticesAreShortenedLineByLine()
+{
+    const QFont Font(QStringLiteral("Arial"), 9);
+    const QFontMetrics Metrics(Font);
+    // Short lines stay as they are.
+    QCOMPARE(TNoticeBox::Shortened(QStringLiteral("een\ntwee"), Metrics, 800, 10), QStringLiteral("een\ntwee"));
+    // A long line keeps its start and ends in "…"; many lines end in "…".
+    const QString Long = TNoticeBox::Shortened(QString(5000, u'a'), Metrics, 800, 10);
+    QVERIFY(Long.startsWith(QStringLiteral("aaaa")) && Long.endsWith(QChar(0x2026)));
+    QVERIFY(Metrics.horizontalAdvance(Long) <= 400);
+    QStringList Many;
+    for (int i = 0; i < 100; ++i)
+        Many << QStringLiteral("regel %1").arg(i);
+    const QStringList Lines = TNoticeBox::Shortened(Many.join(u'\n'), Metrics, 800, 10).split(u'\n');
+    QCOMPARE(Lines.size(), 10);
+    QCOMPARE(Lines.last(), QStringLiteral("regel 9") + QChar(0x2026));
 }
 
 QTEST_MAIN(TestImportWindow)

@@ -29,6 +29,7 @@ private slots:
     void searchIgnoresTheCaseOfAsciiLettersOnly();
     void searchIgnoresTheCaseOfCyrillicAndGreekInTheirColumns();
     void searchMissLeavesTheEditorAlone();
+    void searchDialogsLeaveQuestionAndAnswerInView();
     void searchSkipsTheCurrentEntry();
     void searchFromPastTheEndBeginsAtTheFirstEntry();
     void searchCancelAndBlankDoNothing();
@@ -194,6 +195,35 @@ void TestEditorTools::searchMissLeavesTheEditorAlone()
     QVERIFY(!Form->QuestionList.Changed);
     // The text is offered again next time.
     QCOMPARE(Search(*Form, QString(), true).Offered, QStringLiteral("banaan"));
+}
+
+void TestEditorTools::searchDialogsLeaveQuestionAndAnswerInView()
+{
+    auto Form = MakeWindow(Fruit());
+    Form->mnuTabelbewerken->trigger();
+    const auto OnScreen = [](const QWidget* Widget) { return QRect(Widget->mapToGlobal(QPoint(0, 0)), Widget->size()); };
+    // What the user sees of the two fields while a dialog is open.
+    QStringList Seen;
+    const auto Look = [&](QWidget* Dialog) {
+        const QRect Covered = Dialog->frameGeometry();
+        for (const TMemo* Memo : {Form->memVraag, Form->memAntwoord}) {
+            const bool Free = !Covered.intersects(OnScreen(Memo)) && Memo->isVisible();
+            Seen << (Free ? Memo->toPlainText() : QStringLiteral("(bedekt)"));
+        }
+    };
+    TDialogAnswer Box("QMessageBox", [&](QWidget* Dialog) {
+        Look(Dialog);
+        QTest::keyClick(Dialog, Qt::Key_Return);
+    });
+    TDialogAnswer Input("QInputDialog", [&](QWidget* Dialog) {
+        Look(Dialog);
+        TypeInto(Dialog->findChild<QLineEdit*>(), QStringLiteral("banaan"));
+        QTest::keyClick(Dialog->findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    Press(Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(Input.Answered());
+    QTRY_VERIFY(Box.Answered());
+    QCOMPARE(Seen, QStringList({"appel", "apple", "appel", "apple"}));
 }
 
 void TestEditorTools::searchSkipsTheCurrentEntry()
