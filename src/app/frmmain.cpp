@@ -546,7 +546,7 @@ void TfrmMain::UpdateCommandStates()
 void TfrmMain::ShowStatusCounters()
 {
     // File names are in the system's encoding, not the table's code page.
-    const QString Name = TableFilePath(QuestionList.ListName);
+    const QString Name = Files->SourceName();
     StatusPanels[5]->setText(QStringLiteral("Bestand: ") + Name.mid(Name.lastIndexOf(QLatin1Char('/')) + 1));
     StatusPanels[0]->setText(QStringLiteral("totaal: %1").arg(QuestionList.Count()));
     StatusPanels[1]->setText(QStringLiteral("rest: %1").arg(QuestionList.Rest));
@@ -1011,6 +1011,7 @@ void TfrmMain::mnuAfdrukkenClick()
     if (!mnuAfdrukken->isVisible())
         return;
     frmPrint->QuestionList = &QuestionList;
+    frmPrint->SourceName = Files->SourceName();
     frmPrint->Print();
 }
 

@@ -172,8 +172,10 @@ void TFileCommands::OpenTables()
         ShowTableIdle();
         throw;
     }
-    if (Files.size() > 1)
+    if (Files.size() > 1) {
         Table.ListName.clear();
+        ImportedName.clear();
+    }
     ShowTableIdle();
 }
 
@@ -222,9 +224,10 @@ void TFileCommands::Save(std::string PreviousName)
         if (!Table.ListName.empty()) {
             SaveFile(TableFilePath(Table.ListName));
         } else {
+            const QString Source = PreviousName.empty() ? ImportedName : TableFilePath(PreviousName);
             for (;;) {
-                dlgSave->setDirectory(InitialFolder());
-                if (!RunDialog(dlgSave, SaveFilter, ProposedSaveName()))
+                dlgSave->setDirectory(Source.isEmpty() ? InitialFolder() : QFileInfo(Source).absolutePath());
+                if (!RunDialog(dlgSave, SaveFilter, ProposedSaveName(PreviousName)))
                     break;
                 const QString File = dlgSave->selectedFiles().constFirst();
                 RememberFolder(File);
@@ -252,9 +255,17 @@ void TFileCommands::SaveFile(const QString& File)
         TTableFiles::Save(Main.QuestionList, File);
 }
 
-QString TFileCommands::ProposedSaveName() const
+QString TFileCommands::ProposedSaveName(const std::string& PreviousName) const
 {
+    if (!PreviousName.empty())
+        return QFileInfo(TableFilePath(PreviousName)).fileName();
     return ImportedName.isEmpty() ? QString() : QFileInfo(ImportedName).completeBaseName() + QStringLiteral(".MT4");
+}
+
+QString TFileCommands::SourceName() const
+{
+    const std::string& ListName = Main.QuestionList.ListName;
+    return ListName.empty() ? ImportedName : TableFilePath(ListName);
 }
 
 bool TFileCommands::CanClose()
@@ -267,6 +278,8 @@ void TFileCommands::SaveWrongAnswers()
 {
     TDlgSlaFoutenOp& Dialog = *Main.DlgSlaFoutenOp;
     Dialog.Prepare(Main.QuestionList.MaxErrorStat());
+    if (const QString Source = SourceName(); !Source.isEmpty())
+        Dialog.dlgSave->setDirectory(QFileInfo(Source).absolutePath());
     if (Dialog.exec() != QDialog::Accepted || Dialog.SaveFileName.isEmpty())
         return;
     Main.QuestionList.WriteToFile(TableFileName(Dialog.SaveFileName), Dialog.Threshold());

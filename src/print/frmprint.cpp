@@ -167,6 +167,8 @@ QString TfrmPrint::TableFileName() const
 {
     if (!QuestionList)
         return {};
+    if (QuestionList->ListName.empty())
+        return SourceName;
     return QFile::decodeName(QByteArray::fromStdString(QuestionList->ListName));
 }
 

@@ -27,6 +27,9 @@ public:
 
     // The table to print; set before every print, not owned.
     TQuestionlist* QuestionList = nullptr;
+    // The file a table without a name of its own was read from (another
+    // trainer's file); the header names it and the PDF goes beside it.
+    QString SourceName;
 
     TEasyReport* Report;    // margins 10 mm, the page header on the first page too
     TEasyPrintArea* Header; // file name left, page number right

@@ -4,6 +4,12 @@
 // save dialogs start.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -11,7 +17,11 @@
 #include <QTest>
 
 #include "dialogscript.h"
+#include "files/filecommands.h"
+#include "files/windowsettings.h"
 #include "mainfixture.h"
+#include "print/frmprint.h"
+#include "print/pdftext.h"
 #include "ui/noticebox.h"
 
 #define VERIFY_SCRIPT(Script) QVERIFY2((Script).Finished(), qPrintable((Script).Report()))
@@ -68,6 +78,8 @@ private slots:
     void keysWorkRightAfterTheNoticeAtStart();
     void noticeFitsTheScreenBelowTheMenuBar();
     void longNoticesAreShortenedLineByLine();
+    void importedTableIsKnownByItsSource();
+    void saveDialogsStartAtTheTable();
 };
 
 void TestImportWindow::keysWorkRightAfterTheNoticeAtStart_data()
@@ -153,6 +165,81 @@ void TestImportWindow::longNoticesAreShortenedLineByLine()
     const QStringList Lines = TNoticeBox::Shortened(Many.join(u'\n'), Metrics, 800, 10).split(u'\n');
     QCOMPARE(Lines.size(), 10);
     QCOMPARE(Lines.last(), QStringLiteral("regel 9") + QChar(0x2026));
+}
+
+void TestImportWindow::importedTableIsKnownByItsSource()
+{
+    TMainFixture F;
+    const QString File = F.Path(QStringLiteral("drie.kvtml"));
+    TMainFixture::Write(File, ThreeLanguages());
+    TDialogScript Script;
+    StartWith(F, {File}, QStringLiteral("dlgInlezen"), Script);
+    QTRY_VERIFY(Script.Finished());
+    QVERIFY(F.Main->QuestionList.ListName.empty()); // a save asks where
+    QCOMPARE(F.Main->StatusPanels[5]->text(), QStringLiteral("Bestand: drie.kvtml"));
+
+    // Without a printer the printout goes beside the word list, and its
+    // header names it.
+    if (TfrmPrint::HasDefaultPrinter())
+        QSKIP("a default printer would print the table");
+    TDialogScript Printed;
+    QString Said;
+    Printed.AcceptMessage(&Said);
+    F.Main->mnuAfdrukken->trigger();
+    VERIFY_SCRIPT(Printed);
+    const QString Pdf = F.Path(QStringLiteral("drie.pdf"));
+    QVERIFY2(Said.contains(QDir::toNativeSeparators(Pdf)), qPrintable(Said));
+    const TPdfText Text(Pdf);
+    QVERIFY2(Text.Ok(), qPrintable(Text.Error()));
+    QVERIFY2(Text.Lines(1).value(0).contains(File), qPrintable(Text.Lines(1).join(u'|')));
+}
+
+void TestImportWindow::saveDialogsStartAtTheTable()
+{
+    TMainFixture F;
+    QDir(F.Folder.path()).mkdir(QStringLiteral("les"));
+    const QString Table = F.WriteTable(QStringLiteral("les/woorden.MT4"), {"huis = house", "kat = cat"});
+    F.Main = std::make_unique<TfrmMain>();
+    F.Main->WindowSettings->SetFileName(F.Path(QStringLiteral("memorant.ini")));
+    F.Main->SetCommandLine({Table});
+    F.Main->show();
+    QTRY_VERIFY(!F.Main->FirstActivation);
+    const QString Folder = QFileInfo(Table).absolutePath();
+
+    // "Opslaan als" in the table's folder, with its name.
+    QString Started;
+    QString Proposed;
+    TDialogScript SaveAs;
+    SaveAs.Then(QStringLiteral("dlgSave"), [&](QWidget* Widget) {
+        auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+        Started = Dialog->directory().absolutePath();
+        Proposed = Dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        Dialog->reject();
+    });
+    F.Main->mnuOpslaanAls->trigger();
+    VERIFY_SCRIPT(SaveAs);
+    QCOMPARE(Started, Folder);
+    QCOMPARE(Proposed, QStringLiteral("woorden.MT4"));
+
+    // "Fouten opslaan" there too, after a round with a wrong answer.
+    F.Main->QuestionList.ListName = TableFileName(Table);
+    F.Main->QuestionList.AnswerAdmin(0).WrongCount = 1;
+    F.Main->QuestionList.ErrorStats[1] = 1;
+    F.Main->QuestionList.Sessions = 1;
+    F.Main->State = msFinished;
+    F.Main->UpdateCommandStates();
+    Started.clear();
+    TDialogScript Wrong;
+    Wrong.Then(QStringLiteral("DlgSlaFoutenOp"), [](QWidget* Dialog) { Dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click(); })
+        .Then(QStringLiteral("dlgSave"), [&](QWidget* Widget) {
+            auto* Dialog = qobject_cast<QFileDialog*>(Widget);
+            Started = Dialog->directory().absolutePath();
+            Dialog->reject();
+        });
+    QVERIFY(F.Main->mnuFoutenOpslaan->isEnabled());
+    F.Main->mnuFoutenOpslaan->trigger();
+    VERIFY_SCRIPT(Wrong);
+    QCOMPARE(Started, Folder);
 }
 
 QTEST_MAIN(TestImportWindow)
