@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <string>
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -59,6 +60,8 @@ public:
 
     // Text centred vertically in Rect, at its left or its right edge; not
     // clipped to Rect.
+    // A column's text in its code page, at the edge its writing starts from.
+    static void DrawColumnText(const std::string& Text, int Charset, QPainter& Canvas, const QRect& Rect);
     static void DrawTextLeft(const QString& Text, QPainter& Canvas, const QRect& Rect);
     static void DrawTextRight(const QString& Text, QPainter& Canvas, const QRect& Rect);
 
