@@ -23,6 +23,7 @@
 
 #include "ui/commandguard.h"
 #include "app/frmmain.h"
+#include "tableeditor/fontdialogscripts.h"
 #include "tableeditor/griddelegate.h"
 #include "tableeditor/gridsizer.h"
 #include "ui/dialogplacement.h"
@@ -30,6 +31,7 @@
 #include "ui/noticebox.h"
 #include "ui/tablefont.h"
 #include "tableeditor/tablegrid.h"
+#include "tableeditor/scriptchange.h"
 #include "tableeditor/tablemodel.h"
 #include "ui/uistyle.h"
 #include "formats/wintext.h"
@@ -637,6 +639,7 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     Dialog.setObjectName(QStringLiteral("dlgFont"));
     Dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     OfferSizesFrom(Dialog, SmallestFontSize);
+    const TFontDialogScripts Scripts(Dialog, Previous.Charset, ToQFont(Previous));
     connect(&Dialog, &QFontDialog::currentFontChanged, &Dialog, [&Dialog](QFont Font) {
         if (Font.pointSize() > 0 && Font.pointSize() < SmallestFontSize) {
             Font.setPointSize(SmallestFontSize);
@@ -649,10 +652,12 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     if (Chosen.pointSize() < SmallestFontSize)
         Chosen.setPointSize(SmallestFontSize);
     const TTableFont Font = ToTableFont(Chosen, ChosenWritingSystem(Dialog), Previous);
-    // The stored bytes stay as they are: a column of another character set
-    // shows the same bytes in that set's letters.
+    // Another script asks whether the texts keep their letters or the
+    // stored bytes are read anew in the new script.
     if (MemosModified())
         StoreMemos();
+    if (!TScriptChange::Settle(&Main, List, QuestionSide, Previous.Charset, Font.Charset))
+        return;
     if (QuestionSide)
         List.SetQFont(Font);
     else
