@@ -18,6 +18,7 @@ namespace {
 // Room beside a cell's text: the view's margins and the header's sort mark.
 constexpr int CellPadding = 24;
 constexpr int NameColumnWidth = 220;
+constexpr int SmallestNameWidth = 100;
 
 int WidestOf(const QFontMetrics& Metrics, const QStringList& Texts)
 {
@@ -75,15 +76,23 @@ void TTableFileDialog::FitColumns()
     const int Widths[] = {std::max(WidestOf(Metrics, Sizes), WidestOf(HeaderMetrics, {Title(1)})),
                           std::max(WidestOf(Metrics, TDutchFileTypes::KnownNames()), WidestOf(HeaderMetrics, {Title(2)})),
                           std::max(WidestOf(Metrics, Dates), WidestOf(HeaderMetrics, {Title(3)}))};
-    int Needed = std::max(NameColumnWidth, Header->sectionSize(0));
+    int Others = 0;
     for (int Column = 1; Column <= 3; ++Column) {
         Tree->header()->resizeSection(Column, Widths[Column - 1]);
-        Needed += Widths[Column - 1];
+        Others += Widths[Column - 1];
     }
-    // The list beside the folders must show all four columns.
-    const int Missing = Needed + Tree->verticalScrollBar()->sizeHint().width() + 4 - Tree->viewport()->width();
-    if (Missing > 0)
-        resize(std::min(width() + Missing, screen()->availableGeometry().width()), height());
+    // The list beside the folders shows all four columns: the dialog grows
+    // as far as the screen allows, and the names take the room left.
+    const int Spare = Tree->verticalScrollBar()->sizeHint().width() + 4;
+    const int Missing = NameColumnWidth + Others + Spare - Tree->viewport()->width();
+    int Grown = 0;
+    if (Missing > 0) {
+        const int Wanted = std::min(width() + Missing, screen()->availableGeometry().width());
+        Grown = std::max(Wanted - width(), 0);
+        resize(width() + Grown, height());
+    }
+    const int Room = Tree->viewport()->width() + Grown - Others - Spare;
+    Tree->header()->resizeSection(0, std::max(Room, SmallestNameWidth));
 }
 
 // Qt's mode for several files refuses, with a message of its own, every name
