@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QLocale>
+#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
@@ -51,7 +52,8 @@ TTableFileDialog::TTableFileDialog(QWidget* Parent) : QFileDialog(Parent)
 void TTableFileDialog::showEvent(QShowEvent* Event)
 {
     QFileDialog::showEvent(Event);
-    FitColumns();
+    // Once the dialog is laid out on the screen: its list's width counts.
+    QTimer::singleShot(0, this, &TTableFileDialog::FitColumns);
 }
 
 void TTableFileDialog::FitColumns()
@@ -85,13 +87,9 @@ void TTableFileDialog::FitColumns()
     // as far as the screen allows, and the names take the room left.
     const int Spare = Tree->verticalScrollBar()->sizeHint().width() + 4;
     const int Missing = NameColumnWidth + Others + Spare - Tree->viewport()->width();
-    int Grown = 0;
-    if (Missing > 0) {
-        const int Wanted = std::min(width() + Missing, screen()->availableGeometry().width());
-        Grown = std::max(Wanted - width(), 0);
-        resize(width() + Grown, height());
-    }
-    const int Room = Tree->viewport()->width() + Grown - Others - Spare;
+    if (Missing > 0)
+        resize(std::min(width() + Missing, screen()->availableGeometry().width()), height());
+    const int Room = Tree->viewport()->width() - Others - Spare;
     Tree->header()->resizeSection(0, std::max(Room, SmallestNameWidth));
 }
 
