@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/uistyle.h"
 
-#include "ui/noticebox.h"
-
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -12,7 +10,7 @@
 #include <QPixmap>
 #include <QPalette>
 
-#include "app/memorantapplication.h"
+#include "ui/errordisplay.h"
 #include "ui/noticebox.h"
 
 

@@ -12,7 +12,7 @@
 #include <QTreeView>
 #include <memory>
 
-#include "files/filecommands.h"
+#include "files/tablefiledialog.h"
 
 class TestTableFileDialog : public QObject {
     Q_OBJECT
