@@ -216,12 +216,12 @@ public:
         Source->Encoding = Decoded.Encoding;
         Source->Bom = Decoded.Bom;
         Mislabelled = Decoded.Mislabelled;
-        Xml.addData(Source->Text);
     }
 
     TImportedTable Parse();
 
 private:
+    bool FeedMore();
     void StartElement();
     void EndElement();
     void StartCapture(QString& Target, bool& Cut, TKvtmlSpan* Span);
@@ -254,6 +254,7 @@ private:
     bool* TargetCut = nullptr;
     TKvtmlSpan* TargetSpan = nullptr;
     bool Ignored = false;
+    qsizetype Fed = 0; // characters of the text given to the reader
 };
 
 void TKvtmlParser::CheckXml()
@@ -397,10 +398,34 @@ void TKvtmlParser::EndElement()
     --Depth;
 }
 
+// Gives the XML reader the next piece of the text, false when all was
+// given: the reader keeps only what it has not read yet, not a second and
+// third copy of a large file.
+bool TKvtmlParser::FeedMore()
+{
+    constexpr qsizetype Piece = qsizetype(1) << 20;
+    const QString& Text = Source->Text;
+    if (Fed >= Text.size())
+        return false;
+    qsizetype Size = std::min(Piece, Text.size() - Fed);
+    if (Fed + Size < Text.size() && Text.at(Fed + Size - 1).isHighSurrogate())
+        --Size; // a pair goes in one piece
+    Xml.addData(Text.sliced(Fed, Size));
+    Fed += Size;
+    return true;
+}
+
 TImportedTable TKvtmlParser::Parse()
 {
-    while (!Xml.atEnd()) {
-        switch (Xml.readNext()) {
+    FeedMore();
+    for (;;) {
+        const QXmlStreamReader::TokenType Token = Xml.readNext();
+        if (Token == QXmlStreamReader::Invalid && Xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
+            && FeedMore())
+            continue;
+        if (Xml.atEnd())
+            break;
+        switch (Token) {
         case QXmlStreamReader::StartElement: StartElement(); break;
         case QXmlStreamReader::EndElement: EndElement(); break;
         case QXmlStreamReader::Characters:

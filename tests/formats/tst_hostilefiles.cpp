@@ -76,6 +76,8 @@ private slots:
     void textsAreNeverBuiltLongerThanTheTableCanUse();
     void manyTranslationsOfOneEntry();
     void carriageReturnsSurviveARoundTrip();
+    void fuzzFindingsStayMended();
+    void largeWordListsReadWhole();
     void everyEncodingReadsBackAfterASave_data();
     void everyEncodingReadsBackAfterASave();
     void unsupportedEncodingsAreRefused();
@@ -187,6 +189,56 @@ void TestHostileFiles::carriageReturnsSurviveARoundTrip()
     QCOMPARE(Texts(TKvtmlFile::Parse(Written, QStringLiteral("x")).Entries), Texts(Table.Entries));
     // CSV keeps them inside quotes.
     QCOMPARE(Texts(TCsvFile::Parse(TCsvFile::Written(Table.Entries), QStringLiteral("x")).Entries), Texts(Table.Entries));
+}
+
+void TestHostileFiles::fuzzFindingsStayMended()
+{
+    // A U+FEFF inside a text was dropped by the writer.
+    const QString Zwnbsp(QChar(0xFEFF));
+    const QByteArray Old = "<?xml version=\"1.0\"?>\n<kvtml><e><o>h\xEF\xBB\xBFuis</o><t>&#65279;house</t></e></kvtml>\n";
+    const TImportedTable Table = TKvtmlFile::Parse(Old, QStringLiteral("x"));
+    QCOMPARE(Texts(Table.Entries), QStringList({u'h' + Zwnbsp + QStringLiteral("uis=") + Zwnbsp + QStringLiteral("house")}));
+    QCOMPARE(Texts(TKvtmlFile::Parse(TKvtmlFile::Written(Table.Entries, QStringLiteral("t")), QStringLiteral("x")).Entries),
+             Texts(Table.Entries));
+
+    // Identifiers naming one language twice made question and answer the
+    // same text, and a save over the file changed both.
+    const QByteArray Twice = "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/><identifier id=\"0\"/>"
+                             "<identifier id=\"2\"/></identifiers><entries><entry id=\"0\"><translation id=\"0\">"
+                             "<text>hond</text></translation><translation id=\"2\"><text>chien</text></translation>"
+                             "</entry></entries></kvtml>";
+    const TImportedTable Languages = TKvtmlFile::Parse(Twice, QStringLiteral("x"));
+    QCOMPARE(Texts(Languages.Entries), QStringList({"hond=chien"}));
+    ShowAll(Languages);
+    const std::vector<TImportedEntry> Changed{{QStringLiteral("hondje"), QStringLiteral("chien")}};
+    const TKvtmlSave Saved = TKvtmlFile::Rewritten(*Languages.Kvtml, Changed, QStringLiteral("x"));
+    QCOMPARE(Texts(TKvtmlFile::Parse(Saved.Bytes, QStringLiteral("x")).Entries), QStringList({"hondje=chien"}));
+}
+
+void TestHostileFiles::largeWordListsReadWhole()
+{
+    // Several megabytes: texts with characters beyond the basic plane and
+    // references lie across every piece the reader is given.
+    QString Entries;
+    std::vector<TImportedEntry> Expected;
+    for (int i = 0; i < 40000; ++i) {
+        const QString Question = QStringLiteral("\U0001F600 vraag & %1 \U0001F431").arg(i);
+        const QString Answer = QStringLiteral("antwoord %1 <\u00E9>").arg(i);
+        Entries += Entry(i, QStringLiteral("\U0001F600 vraag &amp; %1 \U0001F431").arg(i),
+                         QStringLiteral("antwoord %1 &lt;\u00E9&gt;").arg(i));
+        Expected.push_back({Question, Answer});
+    }
+    const QByteArray Bytes = Kvtml(Entries).toUtf8();
+    QVERIFY(Bytes.size() > 4'000'000);
+    const TImportedTable Table = TKvtmlFile::Parse(Bytes, QStringLiteral("groot.kvtml"));
+    QCOMPARE(Texts(Table.Entries), Texts(Expected));
+    ShowAll(Table);
+    QCOMPARE(TKvtmlFile::Rewritten(*Table.Kvtml, Table.Entries, QStringLiteral("x")).Bytes, Bytes);
+    std::vector<TImportedEntry> Changed = Table.Entries;
+    Changed[20000].Answer = QStringLiteral("\U0001F436");
+    Changed.erase(Changed.begin() + 30000);
+    const TKvtmlSave Saved = TKvtmlFile::Rewritten(*Table.Kvtml, Changed, QStringLiteral("x"));
+    QCOMPARE(Texts(TKvtmlFile::Parse(Saved.Bytes, QStringLiteral("x")).Entries), Texts(Changed));
 }
 
 void TestHostileFiles::everyEncodingReadsBackAfterASave_data()
