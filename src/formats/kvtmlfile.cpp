@@ -66,8 +66,11 @@ struct TDecoded {
     QString Text;
     TKvtmlEncoding Encoding = TKvtmlEncoding::Utf8;
     QByteArray Bom;
+    QByteArray Original; // when the text does not give the bytes back
     bool Mislabelled = false; // said UTF-8, was Latin-1
 };
+
+QByteArray Encoded(const QString& Text, TKvtmlEncoding Encoding);
 
 QString DecodedAs(QStringDecoder::Encoding Encoding, QByteArrayView Bytes)
 {
@@ -119,6 +122,8 @@ TDecoded Decode(const QByteArray& Bytes, const QString& FileName)
         Result.Bom = HasBom ? Bytes.first(2) : QByteArray();
         // Lone surrogates become U+FFFD: what is read can be written.
         Result.Text = DecodedAs(Little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, View.sliced(HasBom ? 2 : 0));
+        if (Result.Bom + Encoded(Result.Text, Result.Encoding) != Bytes)
+            Result.Original = Bytes;
         return Result;
     }
     const QByteArray Declared = DeclaredEncoding(Bytes);
@@ -215,6 +220,7 @@ public:
         Source->Text = std::move(Decoded.Text);
         Source->Encoding = Decoded.Encoding;
         Source->Bom = Decoded.Bom;
+        Source->Original = Decoded.Original;
         Mislabelled = Decoded.Mislabelled;
     }
 
@@ -695,7 +701,7 @@ TKvtmlSave TKvtmlRewriter::Rewrite(const QString& FileName)
     for (const TEdit& Edit : Edits)
         Changes = Changes || Edit.Start != Edit.End || !Edit.Text.isEmpty();
     if (!Changes) {
-        Save.Bytes = Source.Bom + Encoded(Source.Text, Source.Encoding);
+        Save.Bytes = Source.Original.isEmpty() ? Source.Bom + Encoded(Source.Text, Source.Encoding) : Source.Original;
         Save.Source = std::make_shared<TKvtmlSource>(Source);
         return Save;
     }

@@ -44,6 +44,9 @@ struct TKvtmlSource {
     QString Text; // the file's characters; in Encoding after Bom they are its bytes
     TKvtmlEncoding Encoding = TKvtmlEncoding::Utf8;
     QByteArray Bom;   // the byte order mark it began with, if any
+    // The file's bytes when its characters do not give them back (UTF-16
+    // with a lone surrogate or an odd last byte), for a save without changes.
+    QByteArray Original;
     bool Old = false; // the format without a version: <e><o>..</o><t>..</t></e>
     bool OneLanguage = false;
     std::vector<TKvtmlLanguage> Languages;
