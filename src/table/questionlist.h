@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -95,6 +96,21 @@ public:
     TTableFont QuestionFont;
     TTableFont AnswerFont;
     TQuizRandom Random; // the one generator of the quiz
+
+    // Watchers of the quiz, called when set: before a round is set up (the
+    // place to fill MemoryOrder), when a new question is chosen, and after
+    // a verdict is counted. Helped: the question was asked again after a
+    // hint or after its answer was shown.
+    struct TQuizHooks {
+        std::function<void()> SessionStarting;
+        std::function<void(int Index)> QuestionChosen;
+        std::function<void(int Index, int Result, bool Helped)> VerdictCounted;
+    };
+    TQuizHooks Hooks;
+    // The order of the memory across days: the entries to ask, in order.
+    // Empty: the round is asked at random or in table order. A sample takes
+    // the head of it.
+    std::vector<int> MemoryOrder;
 
     // --- construction and reset ---
     void Clear();
@@ -233,6 +249,10 @@ private:
     // Quiz helpers.
     [[nodiscard]] int CountUnasked() const;
     void EndRoundEarly(std::string& Question);
+    // The next unasked entry of MemoryOrder after the last one asked; false
+    // when it holds none.
+    bool NextInMemoryOrder();
+    int MemoryOrderAt = -1;
 };
 
 inline std::string_view TQuestionlist::StoredQuestion(int Index) const
