@@ -61,9 +61,7 @@ TMemorySummary Summarize(const TFsrs& Model, TEntryFacts Facts, TMoment Now, std
         if (!Summary.NextDueDay || DueDay < *Summary.NextDueDay)
             Summary.NextDueDay = DueDay;
         if (TestMoment) {
-            const double OnTestDay = RecallAt(Model, *Fact, *TestMoment);
-            Summary.ExpectedOnTestDay += OnTestDay;
-            Summary.LikelyOnTestDay += OnTestDay >= 0.5 ? 1 : 0;
+            Summary.ExpectedOnTestDay += RecallAt(Model, *Fact, *TestMoment);
         }
     }
     Summary.MeanRecall = Summary.Known > 0 ? RecallSum / Summary.Known : 0;

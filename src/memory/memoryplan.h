@@ -29,10 +29,9 @@ struct TMemorySummary {
     int Due = 0;          // their interval for the desired retention has passed
     double MeanRecall = 0; // over the entries with a memory, now
     std::optional<std::int64_t> NextDueDay; // the first local day an entry falls due
-    // With a test date: the chance summed over all entries (new ones count
-    // 0), and the entries that are more likely recalled than not.
+    // With a test date: the entries expected to be recalled on it (the
+    // chances summed; entries never asked count 0).
     double ExpectedOnTestDay = 0;
-    int LikelyOnTestDay = 0;
     // Entries per tenth of the chance of recall now: [0] below 10 %, ...,
     // [9] 90 % and more.
     std::array<int, 10> RecallLevels{};

@@ -127,7 +127,18 @@ bool TMemoryStore::Open()
 
 bool TMemoryStore::OpenFile()
 {
-    ++Generation;
+    const int Mine = ++Generation;
+    if (OpenSteps())
+        return true;
+    if (Generation != Mine)
+        return Db != nullptr; // the file was corrupt and a new one is open
+    Close();
+    Tried = Silenced; // held by another program: tried again at the next use
+    return false;
+}
+
+bool TMemoryStore::OpenSteps()
+{
     std::error_code Error;
     const std::filesystem::path Folder = std::filesystem::path(Name).parent_path();
     if (!Folder.empty())

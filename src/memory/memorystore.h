@@ -97,6 +97,7 @@ private:
     sqlite3_stmt* InsertTableFile = nullptr;
 
     bool OpenFile();
+    bool OpenSteps();
     bool CreateSchema();
     bool Prepare();
     void Close();
