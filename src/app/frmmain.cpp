@@ -32,6 +32,7 @@
 #include "ui/memo.h"
 #include "app/memorantapplication.h"
 #include "app/quizoptions.h"
+#include "app/quizmemory.h"
 #include "quizscreens/resultspanel.h"
 #include "ui/tablefont.h"
 #include "quizscreens/trainingpanel.h"
@@ -250,21 +251,21 @@ void TfrmMain::createToolBars()
            QStringLiteral("Alle foute woorden uit laatste memorantsessie opslaan, zodat ze apart nog eens memorantd kunnen worden"),
            Style->standardIcon(QStyle::SP_MessageBoxWarning));
     Button(btnBewerken, "btnBewerken", 114, 72, mnuTabelbewerken, QStringLiteral("Memoranttabel invullen of aanpassen"));
-    Button(btnTraining, "btnTraining", 191, 90, mnuTraining,
+    Button(btnTraining, "btnTraining", 191, 82, mnuTraining,
            QStringLiteral("Memorant jezelf (kost het minste aantal toetsaanslagen, je moet zelf de score bijhouden)"));
-    Button(btnMeerkeuze, "btnMeerkeuze", 281, 97, mnuMeerkeuzevragen,
+    Button(btnMeerkeuze, "btnMeerkeuze", 273, 88, mnuMeerkeuzevragen,
            QStringLiteral("Meerkeuze overhoring (kost weinig toetsaanslagen, computer controleert)"));
-    Button(btnInvullen, "btnInvullen", 378, 89, mnuInvulvragen,
+    Button(btnInvullen, "btnInvullen", 361, 82, mnuInvulvragen,
            QStringLiteral("Overhoring waarbij je het antwoord helemaal intypt (Kost meeste toetsaanslagen, maar memorantt het best)"));
-    Button(btnOmgekeerd, "btnOmgekeerd", 472, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
+    Button(btnOmgekeerd, "btnOmgekeerd", 447, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
            Style->standardIcon(QStyle::SP_BrowserReload));
-    Button(btnRepeteren, "btnRepeteren", 497, 25, mnuRepeteren,
+    Button(btnRepeteren, "btnRepeteren", 472, 25, mnuRepeteren,
            QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
            Style->standardIcon(QStyle::SP_MediaSeekForward));
-    Button(btnTolerant, "btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
+    Button(btnTolerant, "btnTolerant", 497, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
            SpellingIcon());
-    Button(btnSteekproef, "btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
-    Button(btnSequential, "btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
+    Button(btnSteekproef, "btnSteekproef", 522, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
+    Button(btnSequential, "btnSequential", 547, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
     for (QToolButton* Mode : {btnBewerken, btnTraining, btnMeerkeuze, btnInvullen})
         Mode->setFont(ArialPixels(11, true));
     btnSteekproef->setFont(ArialPixels(10));
@@ -423,6 +424,7 @@ void TfrmMain::createCollaborators(QWidget* /*Parent*/)
         Panel->hide();
     }
     QuizOptions = new TQuizOptions(*this);
+    QuizMemory = new TQuizMemory(*this);
     AccentKeys = std::make_unique<TAccentKeys>();
     CommandKeys = std::make_unique<TCommandKeys>(
         *this, QList<QAction*>{mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuSequential});
@@ -530,6 +532,7 @@ void TfrmMain::UpdateCommandStates()
     SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
     EnableCommands();
     ShowScreenOfState();
+    QuizMemory->UpdateCommandStates();
     if (State == msNoTable || State == msIdle || State == msAborted || (State == msFinished && QuestionList.Sessions == 0))
         ShowIdlePrompts();
     if (lbxDebug->isVisible())
@@ -976,6 +979,7 @@ void TfrmMain::ShowResults()
         return;
     SetPrompt(QString(), QString());
     pnlKlaar->FillReport();
+    QuizMemory->AddReportLines();
     if (pnlKlaar->BarCount() < QuestionList.Sessions)
         pnlKlaar->AddRound(QuestionList.Score());
     SetPrompt(VerdictText(QuestionList.Score()), QString());

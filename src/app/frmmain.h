@@ -31,6 +31,7 @@ class TResultsPanel;
 class TChoicePanel;
 class TFillInPanel;
 class TQuizOptions;
+class TQuizMemory;
 class TAccentKeys;
 class TCommandKeys;
 class TDebugListModel;
@@ -136,6 +137,7 @@ public:
     TFillInPanel* pnlInvoer;
     TEditPanel* pnlEdit;
     TQuizOptions* QuizOptions;
+    TQuizMemory* QuizMemory; // the memory across days
     std::unique_ptr<TAccentKeys> AccentKeys;
     std::unique_ptr<TCommandKeys> CommandKeys;
     TFileCommands* Files;

@@ -141,6 +141,8 @@ void TWindowSettings::LoadOptions()
     Main.mnuIntelliMC->setChecked(Settings->ReadBool(Options, "IntelliMC", false));
     if (Settings->ReadBool(Options, "Sequential", false))
         QuizOptions.ToggleSequential();
+    if (auto* MemoryOrder = Main.findChild<QAction*>(QStringLiteral("mnuVolgensGeheugen")))
+        MemoryOrder->setChecked(Settings->ReadBool(Options, "MemoryOrder", false) && !Main.mnuSequential->isChecked());
 }
 
 void TWindowSettings::LoadBounds()
@@ -219,6 +221,8 @@ void TWindowSettings::SaveAll()
     Settings->WriteBool(Options, "Tolerant", Main.mnuTolerant->isChecked());
     Settings->WriteBool(Options, "IntelliMC", Main.mnuIntelliMC->isChecked());
     Settings->WriteBool(Options, "Sequential", Main.mnuSequential->isChecked());
+    if (const auto* MemoryOrder = Main.findChild<QAction*>(QStringLiteral("mnuVolgensGeheugen")))
+        Settings->WriteBool(Options, "MemoryOrder", MemoryOrder->isChecked());
 
     // A maximised or minimised window keeps the bounds it returns to.
     const bool Normal = !(Main.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

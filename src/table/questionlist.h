@@ -149,6 +149,8 @@ public:
     [[nodiscard]] std::string_view StoredQuestion(int Index) const;
     [[nodiscard]] std::string_view StoredAnswer(int Index) const;
     [[nodiscard]] int Count() const { return static_cast<int>(Entries.size()); }
+    // Changes with every change of a text or of the list of entries.
+    [[nodiscard]] std::uint64_t Revision() const { return EntriesRevision; }
 
     // --- table files ---
     void LoadFromFile(const std::string& FileName);
@@ -238,7 +240,12 @@ private:
     // DropPhoneticIndex there).
     std::shared_ptr<TSimilarIndex> SimilarIndex;
     TSimilarIndex& PhoneticIndex();
-    void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
+    void DropPhoneticIndex() noexcept
+    {
+        SimilarIndex.reset();
+        ++EntriesRevision;
+    }
+    std::uint64_t EntriesRevision = 0;
     // No question is current any more; one that was to be asked again
     // (after a hint or "don't know") goes with it.
     void ForgetCurrent() noexcept
