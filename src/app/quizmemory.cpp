@@ -72,10 +72,8 @@ TQuizMemory::TQuizMemory(TfrmMain& Main) : QObject(&Main), Main(Main)
     InstallHooks();
 }
 
-TQuizMemory::~TQuizMemory()
-{
-    Main.QuestionList.Hooks = {};
-}
+// The window's table, and with it the hooks, is gone before its children.
+TQuizMemory::~TQuizMemory() = default;
 
 void TQuizMemory::CreateCommands()
 {
@@ -229,6 +227,7 @@ void TQuizMemory::ReadFacts()
 {
     const std::vector<TFactKey>& EntryKeysNow = EntryKeys(AskedReversed());
     Store().Facts(EntryKeysNow, Facts);
+    ++FactsVersion;
     FactsSignature = KeysSignature;
     FactsRead = true;
 }
@@ -245,9 +244,20 @@ TMemorySummary TQuizMemory::Summary()
 {
     const TMoment Now = Calendar.Now();
     std::optional<TMoment> TestMoment;
-    if (const std::optional<std::int64_t> Day = TestDay())
+    const std::optional<std::int64_t> Day = TestDay();
+    if (Day)
         TestMoment = std::max(Now, TLocalCalendar::NoonOf(*Day));
-    return Summarize(Fsrs, EntryFacts(), Now, TestMoment);
+    const std::vector<std::optional<TFactRecord>>& EntryFactsNow = EntryFacts();
+    // The chances move slowly: a summary holds for a minute of the same facts.
+    const std::int64_t Minute = Now / 60;
+    if (!SummaryKept || SummaryFactsVersion != FactsVersion || SummaryMinute != Minute || SummaryTestDay != Day) {
+        KeptSummary = Summarize(Fsrs, EntryFactsNow, Now, TestMoment);
+        SummaryKept = true;
+        SummaryFactsVersion = FactsVersion;
+        SummaryMinute = Minute;
+        SummaryTestDay = Day;
+    }
+    return KeptSummary;
 }
 
 // ---------------------------------------------------------------- the quiz
@@ -293,8 +303,10 @@ void TQuizMemory::VerdictCounted(int Index, int Result, bool Helped)
             return Fact;
         });
     if (New && FactsRead && List.Reverse == AskedReversed() && Index < static_cast<int>(Facts.size()) &&
-        FactsSignature == TableSignature(List.Reverse))
+        FactsSignature == TableSignature(List.Reverse)) {
         Facts[static_cast<std::size_t>(Index)] = New;
+        ++FactsVersion;
+    }
     if (List.Rest <= 0 && List.Sessions > RoundsRecorded) {
         RoundsRecorded = List.Sessions;
         Store().RecordRound(Review.TableFile, Now, List.Score());

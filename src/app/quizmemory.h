@@ -89,6 +89,12 @@ private:
     std::vector<std::optional<TFactRecord>> Facts;
     std::uint64_t FactsSignature = 0;
     bool FactsRead = false;
+    std::uint64_t FactsVersion = 0; // changes with every change of Facts
+    TMemorySummary KeptSummary;
+    bool SummaryKept = false;
+    std::uint64_t SummaryFactsVersion = 0;
+    std::int64_t SummaryMinute = 0;
+    std::optional<std::int64_t> SummaryTestDay;
     QElapsedTimer AnswerTime;
     int RoundsRecorded = 0;
     bool CountsPending = false;

@@ -221,7 +221,10 @@ void TWindowSettings::SaveAll()
     Settings->WriteBool(Options, "Tolerant", Main.mnuTolerant->isChecked());
     Settings->WriteBool(Options, "IntelliMC", Main.mnuIntelliMC->isChecked());
     Settings->WriteBool(Options, "Sequential", Main.mnuSequential->isChecked());
-    if (const auto* MemoryOrder = Main.findChild<QAction*>(QStringLiteral("mnuVolgensGeheugen")))
+    // Written once it was ever on, so a file of a program without the
+    // memory's order stays as it was.
+    const auto* MemoryOrder = Main.findChild<QAction*>(QStringLiteral("mnuVolgensGeheugen"));
+    if (MemoryOrder && (MemoryOrder->isChecked() || !Settings->ReadString(Options, "MemoryOrder", "").empty()))
         Settings->WriteBool(Options, "MemoryOrder", MemoryOrder->isChecked());
 
     // A maximised or minimised window keeps the bounds it returns to.
