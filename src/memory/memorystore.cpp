@@ -3,10 +3,12 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -127,14 +129,26 @@ bool TMemoryStore::Open()
 
 bool TMemoryStore::OpenFile()
 {
-    const int Mine = ++Generation;
-    if (OpenSteps())
-        return true;
-    if (Generation != Mine)
-        return Db != nullptr; // the file was corrupt and a new one is open
-    Close();
-    Tried = Silenced; // held by another program: tried again at the next use
-    return false;
+    // A second program that makes or converts the same file at this moment
+    // holds it briefly, sometimes without SQLite waiting for it: then the
+    // opening is tried again for as long as a write would wait.
+    const auto Until = std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyMilliseconds);
+    for (;;) {
+        const int Mine = ++Generation;
+        LastFailure = SQLITE_OK;
+        if (OpenSteps())
+            return true;
+        if (Generation != Mine)
+            return Db != nullptr; // the file was corrupt and a new one is open
+        Close();
+        const int Primary = LastFailure & 0xFF;
+        if (Silenced || (Primary != SQLITE_BUSY && Primary != SQLITE_LOCKED) ||
+            std::chrono::steady_clock::now() >= Until) {
+            Tried = Silenced; // held by another program: tried again at the next use
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 bool TMemoryStore::OpenSteps()
@@ -211,6 +225,7 @@ std::string TMemoryStore::AsideName(const std::string& FileName, TMoment Moment)
 
 bool TMemoryStore::Failed(int Code)
 {
+    LastFailure = Code;
     if ((Code & 0xFF) == SQLITE_BUSY || (Code & 0xFF) == SQLITE_LOCKED)
         return false; // another program kept it too long: this write is skipped
     if (IsCorruption(Code) && Db) {

@@ -89,6 +89,7 @@ private:
     sqlite3* Db = nullptr;
     bool Tried = false;
     bool Silenced = false;
+    int LastFailure = 0;
     int Generation = 0; // counts the files opened, so a write sees a file change under it
     sqlite3_stmt* SelectFact = nullptr;
     sqlite3_stmt* UpsertFact = nullptr;
