@@ -21,6 +21,7 @@
 #include "app/frmmain.h"
 #include "app/frmvoortgang.h"
 #include "app/memorantapplication.h"
+#include "app/questionpanel.h"
 #include "files/filecommands.h"
 #include "files/windowsettings.h"
 #include "formats/wintext.h"
@@ -126,6 +127,18 @@ void TQuizMemory::InstallHooks()
     Hooks.VerdictCounted = [this](int Index, int Result, bool Helped) { VerdictCounted(Index, Result, Helped); };
 }
 
+void TQuizMemory::ApplyKept(const TSettingsValues& Values)
+{
+    OptionKept = Values.MemoryOrder.has_value();
+    mnuVolgensGeheugen->setChecked(Values.MemoryOrder.value_or(false) && !Main.mnuSequential->isChecked());
+}
+
+void TQuizMemory::KeepIn(TSettingsValues& Values) const
+{
+    if (OptionKept || mnuVolgensGeheugen->isChecked())
+        Values.MemoryOrder = mnuVolgensGeheugen->isChecked();
+}
+
 void TQuizMemory::ToggleMemoryOrder()
 {
     if (mnuVolgensGeheugen->isChecked() && Main.mnuSequential->isChecked())
@@ -198,8 +211,15 @@ bool TQuizMemory::AskedReversed() const { return Main.mnuOmgekeerd->isChecked();
 TFactKey TQuizMemory::KeyOf(int Index, bool Reversed) const
 {
     const TQuestionlist& List = Main.QuestionList;
-    return FactKey(ColumnToUtf8(List.StoredQuestion(Index), List.QuestionFont.Charset),
-                   ColumnToUtf8(List.StoredAnswer(Index), List.AnswerFont.Charset), Reversed);
+    const std::string_view Question = List.StoredQuestion(Index);
+    const std::string_view Answer = List.StoredAnswer(Index);
+    const auto Ascii = [](std::string_view Text) {
+        return std::all_of(Text.begin(), Text.end(), [](char Byte) { return static_cast<unsigned char>(Byte) < 0x80; });
+    };
+    if (Ascii(Question) && Ascii(Answer)) // the same bytes in UTF-8
+        return FactKey(Question, Answer, Reversed);
+    return FactKey(ColumnToUtf8(Question, List.QuestionFont.Charset), ColumnToUtf8(Answer, List.AnswerFont.Charset),
+                   Reversed);
 }
 
 std::uint64_t TQuizMemory::TableSignature(bool Reversed) const
@@ -226,9 +246,16 @@ const std::vector<TFactKey>& TQuizMemory::EntryKeys(bool Reversed)
 void TQuizMemory::ReadFacts()
 {
     const std::vector<TFactKey>& EntryKeysNow = EntryKeys(AskedReversed());
+    // What this program wrote is in Facts already; only another program's
+    // answers make reading them again worth while.
+    const std::int64_t Version = Store().DataVersion();
+    if (FactsRead && FactsSignature == KeysSignature && Facts.size() == EntryKeysNow.size() && Version >= 0 &&
+        Version == FactsDataVersion)
+        return;
     Store().Facts(EntryKeysNow, Facts);
     ++FactsVersion;
     FactsSignature = KeysSignature;
+    FactsDataVersion = Version;
     FactsRead = true;
 }
 
@@ -306,6 +333,8 @@ void TQuizMemory::VerdictCounted(int Index, int Result, bool Helped)
         FactsSignature == TableSignature(List.Reverse)) {
         Facts[static_cast<std::size_t>(Index)] = New;
         ++FactsVersion;
+    } else {
+        FactsRead = false; // a fact of the other direction: read them anew
     }
     if (List.Rest <= 0 && List.Sessions > RoundsRecorded) {
         RoundsRecorded = List.Sessions;

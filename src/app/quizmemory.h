@@ -24,6 +24,7 @@ class QAction;
 class QLabel;
 class QToolButton;
 class TfrmMain;
+struct TSettingsValues;
 
 class TQuizMemory : public QObject {
     Q_OBJECT
@@ -37,6 +38,10 @@ public:
     QAction *mnuVolgensGeheugen, *mnuToetsdatum, *mnuVoortgang, *mnuGeheugenWissen;
     QToolButton* btnVolgensGeheugen;
     QLabel* lblGeheugen; // "te herhalen" and "nieuw" on the idle screen
+
+    // The option "Volgens geheugen overhoren" from and into the settings.
+    void ApplyKept(const TSettingsValues& Values);
+    void KeepIn(TSettingsValues& Values) const;
 
     // Follows the window's state: the counts and the commands' enabling.
     void UpdateCommandStates();
@@ -89,6 +94,7 @@ private:
     std::vector<std::optional<TFactRecord>> Facts;
     std::uint64_t FactsSignature = 0;
     bool FactsRead = false;
+    std::int64_t FactsDataVersion = -1;
     std::uint64_t FactsVersion = 0; // changes with every change of Facts
     TMemorySummary KeptSummary;
     bool SummaryKept = false;
@@ -98,4 +104,5 @@ private:
     QElapsedTimer AnswerTime;
     int RoundsRecorded = 0;
     bool CountsPending = false;
+    bool OptionKept = false; // the settings file names the option
 };

@@ -3,13 +3,13 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
 #include <thread>
-#include <unordered_map>
 
 namespace {
 
@@ -157,7 +157,7 @@ bool TMemoryStore::OpenSteps()
     const std::filesystem::path Folder = std::filesystem::path(Name).parent_path();
     if (!Folder.empty())
         std::filesystem::create_directories(Folder, Error);
-    const int Code = sqlite3_open_v2(Name.c_str(), &Db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int Code = sqlite3_open_v2(Name.c_str(), &Db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (Code != SQLITE_OK)
         return Failed(Code);
     sqlite3_busy_timeout(Db, BusyMilliseconds);
@@ -273,28 +273,47 @@ void TMemoryStore::Facts(std::span<const TFactKey> Keys, std::vector<std::option
             Out[At] = ReadFact(Keys[At]);
         return;
     }
-    std::unordered_map<TFactKey, std::size_t> Places;
-    Places.reserve(Keys.size());
+    // The facts come in the order of their keys: the entries, sorted by
+    // key, are met along one pass over them.
+    std::vector<std::pair<TFactKey, std::size_t>> Wanted(Keys.size());
     for (std::size_t At = 0; At < Keys.size(); ++At)
-        Places.emplace(Keys[At], At);
+        Wanted[At] = {Keys[At], At};
+    std::sort(Wanted.begin(), Wanted.end());
     sqlite3_stmt* All = nullptr;
-    int Code = sqlite3_prepare_v2(Db, "SELECT key, difficulty, stability, last, reviews FROM fact", -1, &All, nullptr);
+    int Code = sqlite3_prepare_v2(Db, "SELECT key, difficulty, stability, last, reviews FROM fact ORDER BY key", -1,
+                                  &All, nullptr);
+    std::size_t Next = 0;
     while (Code == SQLITE_OK || Code == SQLITE_ROW) {
         Code = sqlite3_step(All);
         if (Code != SQLITE_ROW)
             break;
-        const auto Found = Places.find(sqlite3_column_int64(All, 0));
-        if (Found != Places.end())
-            Out[Found->second] = FactOfRow(All, 1);
+        const TFactKey Key = sqlite3_column_int64(All, 0);
+        while (Next < Wanted.size() && Wanted[Next].first < Key)
+            ++Next;
+        if (Next == Wanted.size())
+            break;
+        if (Wanted[Next].first != Key)
+            continue;
+        const std::optional<TFactRecord> Fact = FactOfRow(All, 1);
+        for (; Next < Wanted.size() && Wanted[Next].first == Key; ++Next)
+            Out[Wanted[Next].second] = Fact;
     }
     sqlite3_finalize(All);
-    // The same fact may stand at several places.
-    if (Places.size() != Keys.size()) {
-        for (std::size_t At = 0; At < Keys.size(); ++At)
-            Out[At] = Out[Places[Keys[At]]];
-    }
-    if (Code != SQLITE_DONE)
+    if (Code != SQLITE_DONE && Code != SQLITE_ROW)
         Failed(Code);
+}
+
+std::int64_t TMemoryStore::DataVersion()
+{
+    if (!Open())
+        return -1;
+    sqlite3_stmt* Version = nullptr;
+    std::int64_t Found = -1;
+    if (sqlite3_prepare_v2(Db, "PRAGMA data_version", -1, &Version, nullptr) == SQLITE_OK &&
+        sqlite3_step(Version) == SQLITE_ROW)
+        Found = sqlite3_column_int64(Version, 0) * 1000 + Generation;
+    sqlite3_finalize(Version);
+    return Found;
 }
 
 std::int64_t TMemoryStore::TableFileId(const std::string& TableFile, bool Make)

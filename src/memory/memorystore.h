@@ -77,6 +77,10 @@ public:
     // Forgets the facts Keys, the reviews logged for TableFile and its rounds.
     void Forget(const std::string& TableFile, std::span<const TFactKey> Keys);
 
+    // Changes whenever another program changed the database, or another
+    // file was begun; -1 while the memory cannot be used.
+    [[nodiscard]] std::int64_t DataVersion();
+
     [[nodiscard]] std::int64_t ReviewCount();
     [[nodiscard]] std::int64_t FactCount();
 

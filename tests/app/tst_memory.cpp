@@ -115,7 +115,7 @@ private slots:
         Window->close();
         Window = StartMainWindow();
         Window->WindowSettings->SetFileName(Dir.filePath(QStringLiteral("memorant.ini")));
-        Window->WindowSettings->LoadSettings();
+        Window->QuizMemory->ApplyKept(Window->WindowSettings->LoadSettings());
         QVERIFY(Window->QuizMemory->mnuVolgensGeheugen->isChecked());
         // The memory lies in the user's data folder, never beside the table.
         QVERIFY(QFile::exists(Dir.filePath(QStringLiteral("data/memorant/geheugen.sqlite"))));
