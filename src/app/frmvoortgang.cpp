@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -31,7 +30,7 @@ QChartView* MakeChartView(QWidget* Parent, const char* Name, const QString& Titl
     auto* View = new QChartView(Chart, Parent);
     View->setObjectName(QString::fromLatin1(Name));
     View->setRenderHint(QPainter::Antialiasing);
-    View->setMinimumSize(520, 220);
+    View->setMinimumSize(640, 220);
     return View;
 }
 
@@ -61,18 +60,12 @@ void TfrmVoortgang::FillGrades(TQuizMemory& Memory)
 {
     QChart* Chart = chartCijfers->chart();
     auto* Line = new QLineSeries;
-    auto* Points = new QScatterSeries;
-    Points->setMarkerSize(7);
+    Line->setPointsVisible(true);
     const QString File = Memory.TableFile();
     const std::vector<TRoundRecord> Rounds =
         File.isEmpty() ? std::vector<TRoundRecord>() : Memory.Store().Rounds(QFile::encodeName(File).toStdString());
-    for (const TRoundRecord& Round : Rounds) {
-        const qreal At = static_cast<qreal>(Round.Time) * 1000;
-        Line->append(At, Round.Grade);
-        Points->append(At, Round.Grade);
-    }
-    Chart->addSeries(Line);
-    Chart->addSeries(Points);
+    for (const TRoundRecord& Round : Rounds)
+        Line->append(static_cast<qreal>(Round.Time) * 1000, Round.Grade);
     auto* Days = new QDateTimeAxis;
     Days->setFormat(QStringLiteral("d-M"));
     const qint64 First = Rounds.empty() ? Memory.Calendar.Now() : Rounds.front().Time;
@@ -80,15 +73,14 @@ void TfrmVoortgang::FillGrades(TQuizMemory& Memory)
     Days->setRange(QDateTime::fromSecsSinceEpoch(First - 43200), QDateTime::fromSecsSinceEpoch(Last + 43200));
     Days->setTickCount(std::clamp(static_cast<int>((Last - First) / 86400) + 2, 2, 8));
     auto* Grades = new QValueAxis;
-    Grades->setRange(1, 10);
-    Grades->setTickCount(10);
+    Grades->setRange(0, 10);
+    Grades->setTickCount(6); // more labels than this do not fit the chart's height
     Grades->setLabelFormat(QStringLiteral("%d"));
     Chart->addAxis(Days, Qt::AlignBottom);
     Chart->addAxis(Grades, Qt::AlignLeft);
-    for (QAbstractSeries* Series : {static_cast<QAbstractSeries*>(Line), static_cast<QAbstractSeries*>(Points)}) {
-        Series->attachAxis(Days);
-        Series->attachAxis(Grades);
-    }
+    Chart->addSeries(Line);
+    Line->attachAxis(Days);
+    Line->attachAxis(Grades);
     if (Rounds.empty())
         Chart->setTitle(QStringLiteral("Cijfer per ronde: nog geen ronde afgemaakt"));
 }
