@@ -44,6 +44,9 @@
 #include "ui/frmjanee.h"
 #include "files/windowsettings.h"
 #include "print/frmprint.h"
+#include "files/droppedfiles.h"
+#include "files/recentfiles.h"
+#include "ui/layoutscale.h"
 
 namespace {
 
@@ -77,6 +80,10 @@ TfrmMain::TfrmMain(QWidget* Parent) : QMainWindow(Parent)
     createTitlePanel(Client);
     createCollaborators(Client);
     createPromptsAndDebugList(Client);
+    LayoutScale = new TLayoutScale(Client, QSize(DesignClientWidth, DesignClientHeight));
+    for (QLabel* Text : {lblVraagTekst, lblAntwoordTekst, pnlMeerkeuze->lblAntwoord[0], pnlMeerkeuze->lblAntwoord[1],
+                         pnlMeerkeuze->lblAntwoord[2], pnlMeerkeuze->lblAntwoord[3]})
+        LayoutScale->FitText(Text);
 
     timTijd = new QTimer(this);
     timTijd->setObjectName(QStringLiteral("timTijd"));
@@ -431,6 +438,13 @@ void TfrmMain::createCollaborators(QWidget* /*Parent*/)
     DlgSlaFoutenOp = new TDlgSlaFoutenOp(*this);
     frmPrint = new TfrmPrint(*this);
     frmAbout = new TfrmAbout(this);
+    RecentFiles = new TRecentFiles(mnuBestand, mnuAfsluiten, this);
+    connect(Files, &TFileCommands::TableFileUsed, RecentFiles, &TRecentFiles::Add);
+    connect(RecentFiles, &TRecentFiles::OpenRequested, this,
+            [this](const QString& File) { RunCommand([&] { Files->OpenFiles({File}); }); });
+    DroppedFiles = new TDroppedFiles(this);
+    connect(DroppedFiles, &TDroppedFiles::FilesDropped, this,
+            [this](const QStringList& Dropped) { RunCommand([&] { Files->OpenFiles(Dropped); }); });
 }
 
 void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
@@ -482,6 +496,7 @@ void TfrmMain::InitOnFirstActivate()
     frmAbout->ProgramNameText = QStringLiteral("Memorant voor Windows");
     frmAbout->DescriptionText = frmAbout->ProgramNameText + QStringLiteral("\n") + frmAbout->VersionText;
     WindowSettings->LoadSettings();
+    RecentFiles->Load(*WindowSettings->Settings);
     UpdateCommandStates();
 }
 
@@ -675,9 +690,13 @@ void TfrmMain::CenterControl(QWidget* Control)
 
 void TfrmMain::FormResize()
 {
-    const int PromptTop = ClientHeight() - PromptDistanceToBottom;
+    // A window larger than the design draws the design larger; the toolbar
+    // and the status bar keep their size.
+    LayoutScale->Apply(LayoutScale->FactorFor(QSize(ClientWidth(), ClientHeight())));
+    const int PromptTop = ClientHeight() - StatusBarHeight - LayoutScale->Scaled(PromptDistanceToBottom - StatusBarHeight);
     PlaceAt(lblPrompt1, lblPrompt1->x(), PromptTop);
-    PlaceAt(lblPrompt2, lblPrompt2->x(), PromptTop + 16);
+    // Scaled, the second line starts below the first rather than on its edge.
+    PlaceAt(lblPrompt2, lblPrompt2->x(), PromptTop + (LayoutScale->Factor() > 1 ? lblPrompt1->height() : 16));
     for (QWidget* Control : {static_cast<QWidget*>(pnlVraagAntwoord), static_cast<QWidget*>(pnlScore),
                              static_cast<QWidget*>(pnlTitel), static_cast<QWidget*>(pnlMeerkeuze),
                              static_cast<QWidget*>(pnlTraining), static_cast<QWidget*>(pnlInvoer),
@@ -699,6 +718,7 @@ void TfrmMain::FormResize()
     const int LowerTop = PanelTop + pnlVraagAntwoord->height() + Gap;
     for (QWidget* Panel : LowerPanels())
         PlaceAt(Panel, Panel->x(), LowerTop);
+    LayoutScale->Stretch(pnlEdit, PromptTop - Gap - LowerTop); // the grid shows more rows
     if (lbxDebug->isVisible())
         lbxDebug->setGeometry(DebugListArea());
     update();
@@ -1029,5 +1049,6 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
         return;
     WindowSettings->SaveSettings();
+    RecentFiles->Save(*WindowSettings->Settings);
     Event->accept();
 }

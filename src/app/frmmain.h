@@ -40,6 +40,9 @@ class TWindowSettings;
 class TDlgSlaFoutenOp;
 class TfrmPrint;
 class TfrmAbout;
+class TLayoutScale;
+class TRecentFiles;
+class TDroppedFiles;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -143,6 +146,9 @@ public:
     TDlgSlaFoutenOp* DlgSlaFoutenOp;
     TfrmPrint* frmPrint;
     TfrmAbout* frmAbout;
+    TLayoutScale* LayoutScale;
+    TRecentFiles* RecentFiles;
+    TDroppedFiles* DroppedFiles;
 
     // --- handlers ---
     void mnuTabelbewerkenClick();

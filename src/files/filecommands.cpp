@@ -152,6 +152,19 @@ void TFileCommands::OpenTables()
     }
     const QStringList Files = dlgOpen->selectedFiles();
     RememberFolder(Files.constFirst());
+    ReadFiles(Files);
+}
+
+void TFileCommands::OpenFiles(const QStringList& Files)
+{
+    StoreTypedText();
+    if (Files.isEmpty() || !SettleChanges())
+        return;
+    ReadFiles(Files);
+}
+
+void TFileCommands::ReadFiles(const QStringList& Files)
+{
     TQuestionlist& Table = Main.QuestionList;
     Table.Clear();
     Utf8TextName.clear();
@@ -185,6 +198,7 @@ void TFileCommands::LoadTableFile(const QString& FileName)
     }
     if (TTableFiles::IsForeign(Result.Format))
         ImportedName = FileName;
+    emit TableFileUsed(FileName);
     const QString Message = TTableImport::Message(FileName, Result.Report);
     if (Message.isEmpty())
         return;
@@ -249,6 +263,7 @@ void TFileCommands::SaveFile(const QString& File)
         TTableFiles::Save(Main.QuestionList, File, TTableFormat::Utf8Text, Utf8TextBom);
     else
         TTableFiles::Save(Main.QuestionList, File);
+    emit TableFileUsed(File);
 }
 
 QString TFileCommands::ProposedSaveName() const

@@ -47,6 +47,10 @@ public:
     bool AskSaveChanges();
     void NewTable();
     void OpenTables();
+    // Opens Files as a confirmed open dialog would (a dropped file, a recent
+    // one), after the unsaved-changes question; the folder kept for the
+    // dialogs stays as it is.
+    void OpenFiles(const QStringList& Files);
     void SaveTable();
     void SaveTableAs();
     void SaveWrongAnswers();
@@ -67,7 +71,13 @@ public:
     QFileDialog* dlgOpen;
     QFileDialog* dlgSave;
 
+signals:
+    // A table file was read or written under its own name.
+    void TableFileUsed(const QString& FileName);
+
 private:
+    // Reads Files, one after the other, into the cleared table.
+    void ReadFiles(const QStringList& Files);
     // Text typed in the editor and not yet stored goes into the table first.
     void StoreTypedText();
     // Asks while the table is changed; false when a question was dismissed.

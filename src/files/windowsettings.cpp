@@ -149,7 +149,8 @@ void TWindowSettings::LoadBounds()
     const int Width = Settings->ReadInteger(Form, "Width", DefaultWidth);
     const int Left = Settings->ReadInteger(Form, "Left", DefaultLeft);
     const int Top = Settings->ReadInteger(Form, "Top", DefaultTop);
-    const QRect Bounds = VisibleBounds(QRect(Left, Top, Width, Height));
+    const QString ScreenName = QString::fromStdString(Settings->ReadString(Form, "Screen", ""));
+    const QRect Bounds = VisibleBounds(BoundsOnScreen(QRect(Left, Top, Width, Height), ScreenName));
     Main.resize(Bounds.size());
     Main.move(Bounds.topLeft());
     switch (Settings->ReadInteger(Form, "State", wsNormal)) {
@@ -195,6 +196,22 @@ QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
     return Result;
 }
 
+QRect TWindowSettings::BoundsOnScreen(const QRect& Bounds, const QString& ScreenName)
+{
+    if (ScreenName.isEmpty())
+        return Bounds;
+    const QScreen* Home = QGuiApplication::primaryScreen();
+    for (QScreen* Screen : QGuiApplication::screens())
+        if (Screen->name() == ScreenName)
+            Home = Screen;
+    if (!Home)
+        return Bounds;
+    const QRect Area = Home->availableGeometry();
+    if (EnoughOnScreen(Bounds, Area))
+        return Bounds;
+    return {Area.topLeft() + QPoint(DefaultLeft, DefaultTop), Bounds.size()};
+}
+
 void TWindowSettings::SaveSettings()
 {
     try {
@@ -231,6 +248,8 @@ void TWindowSettings::SaveAll()
     Settings->WriteInteger(Form, "Left", Bounds.left());
     Settings->WriteInteger(Form, "Top", Bounds.top());
     Settings->WriteInteger(Form, "State", Main.isMinimized() ? wsMinimized : Main.isMaximized() ? wsMaximized : wsNormal);
+    if (const QScreen* Screen = Main.screen())
+        Settings->WriteString(Form, "Screen", Screen->name().toStdString());
 
     Settings->WriteBool(View, "Toolbar", Main.mnuKnoppenbalk->isChecked());
     Settings->WriteBool(View, "Statusbar", Main.mnuStatusbalk->isChecked());
