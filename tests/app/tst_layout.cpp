@@ -260,6 +260,48 @@ private slots:
         }
     }
 
+    void MaximisedWindowReturnsToItsScreen_data()
+    {
+        QTest::addColumn<bool>("Gone");
+        QTest::newRow("screen still there") << false;
+        QTest::newRow("screen gone") << true;
+    }
+    void MaximisedWindowReturnsToItsScreen()
+    {
+        // Kept maximised on the screen that is not the primary one, or on a
+        // screen that is gone: then it comes back on the primary one.
+        QFETCH(bool, Gone);
+        const QScreen* Primary = QGuiApplication::primaryScreen();
+        const QScreen* Other = ScreenNamed(Primary->name() == LargeScreen ? FullHdScreen : LargeScreen);
+        const QString Kept = Gone ? QStringLiteral("Weg") : Other->name();
+        const QString Expected = Gone ? Primary->name() : Other->name();
+        const QString Ini = Dir.filePath(QStringLiteral("scherm.ini"));
+        QFile File(Ini);
+        QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        File.write(QStringLiteral("[Form]\nHeight=600\nWidth=800\nLeft=%1\nTop=60\nState=2\nScreen=%2\n")
+                       .arg(Other->geometry().x() + 60)
+                       .arg(Kept)
+                       .toUtf8());
+        File.close();
+        auto Window = std::make_unique<TfrmMain>();
+        Window->WindowSettings->SetFileName(Ini);
+        Window->show();
+        QTRY_VERIFY(!Window->FirstActivation);
+        const QScreen* Screen = ScreenNamed(Expected);
+        QTRY_COMPARE(Window->frameGeometry(), Screen->availableGeometry());
+        QCOMPARE(Window->screen()->name(), Expected);
+        QVERIFY(Window->isMaximized());
+
+        QVERIFY(Window->close());
+        const QByteArray Written = [&Ini] {
+            QFile Saved(Ini);
+            return Saved.open(QIODevice::ReadOnly) ? Saved.readAll() : QByteArray();
+        }();
+        QVERIFY2(Written.contains("Screen=" + Expected.toUtf8()), Written.constData());
+        QVERIFY(Written.contains("State=2"));
+        QVERIFY(Written.contains("Width=800"));
+    }
+
     void BackAtTheDesignSizeEverythingIsAsDesigned()
     {
         auto Window = StartAt(LargeScreen);
@@ -281,7 +323,7 @@ private slots:
 
 };
 
-// Two screens side by side: a 3840 x 2160 one (the primary) and a full-HD one.
+// Two screens side by side: a 3840 x 2160 one and a full-HD one.
 int main(int Argc, char** Argv)
 {
     QTemporaryDir Config;
