@@ -6,10 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 
-#include "app/memorantapplication.h"
 #include "files/inifile.h"
+#include "ui/uistyle.h"
 
 namespace {
 
@@ -108,11 +107,8 @@ void TRecentFiles::Choose(int Index)
         return;
     }
     Remove(File);
-    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle),
-                    QStringLiteral("Het bestand %1 bestaat niet meer. Het is uit de lijst van laatst geopende "
-                                   "tabellen gehaald.")
-                        .arg(QDir::toNativeSeparators(File)),
-                    QMessageBox::Ok, Owner);
-    Box.setObjectName(QStringLiteral("dlgRecentOntbreekt"));
-    Box.exec();
+    ShowNotice(Owner, QStringLiteral("dlgRecentOntbreekt"),
+               QStringLiteral("Het bestand %1 bestaat niet meer. Het is uit de lijst van laatst geopende tabellen "
+                              "gehaald.")
+                   .arg(QDir::toNativeSeparators(File)));
 }

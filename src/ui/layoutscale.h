@@ -67,7 +67,7 @@ private:
     void ApplyTo(QWidget* Control, const TDesign& Item);
     [[nodiscard]] QFont ScaledFont(const QFont& Font, double By) const;
     [[nodiscard]] QRect ScaledRect(const QRect& Rect) const;
-    // Shrinks Label's font until its text fits; true when it changed.
+    // Shrinks Label's font until its text fits, once per text and width.
     void Fit(QLabel* Label);
     [[nodiscard]] static bool TextFits(const QLabel* Label, const QFont& Font);
 
