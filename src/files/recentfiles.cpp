@@ -64,9 +64,12 @@ void TRecentFiles::Load(const TIniFile& Settings)
 void TRecentFiles::Save(TIniFile& Settings) const
 {
     try {
+        // Keys beyond the list are emptied, and only where they stand: a
+        // program that never opened a table adds nothing to the file.
         for (int Number = 1; Number <= MaxFiles; ++Number) {
-            const QString File = Number <= List.size() ? List[Number - 1] : QString();
-            Settings.WriteString(Paths, KeyOf(Number), QFile::encodeName(File).toStdString());
+            const std::string File = Number <= List.size() ? QFile::encodeName(List[Number - 1]).toStdString() : "";
+            if (!File.empty() || !Settings.ReadString(Paths, KeyOf(Number), "").empty())
+                Settings.WriteString(Paths, KeyOf(Number), File);
         }
     } catch (const EIniWriteError&) {
         // The list starts empty next time; nothing else is lost.
