@@ -50,15 +50,13 @@ QSize TLayoutScale::DesignSizeOf(const QWidget* Control) const
 
 void TLayoutScale::Apply(double Factor)
 {
-    const QList<QWidget*> Known = Designs.keys();
-    RecordTree(Client);
+    QList<QWidget*> Added;
+    RecordTree(Client, Added);
     if (Factor == Current) {
-        if (Current == 1.0)
-            return;
         // Controls made since the last change of size join the scale.
-        for (auto Item = Designs.constBegin(); Item != Designs.constEnd(); ++Item)
-            if (!Known.contains(Item.key()))
-                ApplyTo(Item.key(), Item.value());
+        if (Current != 1.0)
+            for (QWidget* Control : Added)
+                ApplyTo(Control, Designs.value(Control));
         return;
     }
     Current = Factor;
@@ -78,27 +76,29 @@ void TLayoutScale::Stretch(QWidget* Panel, int Height)
 
 void TLayoutScale::FitText(QLabel* Label)
 {
-    Record(Label);
     FittedFor.insert(Label, QString());
     connect(Label, &QObject::destroyed, this, [this, Label] { FittedFor.remove(Label); });
+    if (Record(Label) && Current != 1.0)
+        ApplyTo(Label, Designs.value(Label));
 }
 
-void TLayoutScale::RecordTree(QWidget* Parent)
+void TLayoutScale::RecordTree(QWidget* Parent, QList<QWidget*>& Added)
 {
     for (QWidget* Control : Parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (Control->isWindow())
             continue;
-        Record(Control);
+        if (Record(Control))
+            Added.append(Control);
         // A scroll area is one control: its viewport and bars follow it.
         if (!qobject_cast<QAbstractScrollArea*>(Control))
-            RecordTree(Control);
+            RecordTree(Control, Added);
     }
 }
 
-void TLayoutScale::Record(QWidget* Control)
+bool TLayoutScale::Record(QWidget* Control)
 {
     if (Designs.contains(Control))
-        return;
+        return false;
     TDesign Item;
     Item.Geometry = Control->geometry();
     Item.Font = Control->font();
@@ -111,6 +111,7 @@ void TLayoutScale::Record(QWidget* Control)
     Designs.insert(Control, Item);
     Control->installEventFilter(this);
     connect(Control, &QObject::destroyed, this, [this, Control] { Designs.remove(Control); });
+    return true;
 }
 
 QFont TLayoutScale::ScaledFont(const QFont& Font, double By) const

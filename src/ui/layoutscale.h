@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -62,8 +63,10 @@ private:
         bool Placed = false; // geometry set by the window or a layout
     };
 
-    void Record(QWidget* Control);
-    void RecordTree(QWidget* Parent);
+    // Notes Control's design when it is new to the scale; true then.
+    bool Record(QWidget* Control);
+    // Records the controls below Parent, adding the new ones to Added.
+    void RecordTree(QWidget* Parent, QList<QWidget*>& Added);
     void ApplyTo(QWidget* Control, const TDesign& Item);
     [[nodiscard]] QFont ScaledFont(const QFont& Font, double By) const;
     [[nodiscard]] QRect ScaledRect(const QRect& Rect) const;
