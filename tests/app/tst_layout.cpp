@@ -13,9 +13,12 @@
 #include <cmath>
 
 #include "app/frmmain.h"
+#include "app/questionpanel.h"
+#include "app/titlepanel.h"
 #include "files/windowsettings.h"
 #include "quizscreens/choicepanel.h"
 #include "quizscreens/fillinpanel.h"
+#include "quizscreens/scorepanel.h"
 #include "quizscreens/resultspanel.h"
 #include "tableeditor/editpanel.h"
 #include "ui/memo.h"

@@ -15,6 +15,7 @@
 #include <random>
 
 #include "app/quizoptions.h"
+#include "app/statuspanels.h"
 #include "dialogscript.h"
 #include "files/filecommands.h"
 #include "files/windowsettings.h"
