@@ -372,7 +372,12 @@ void TfrmMain::showEvent(QShowEvent* Event)
 {
     QMainWindow::showEvent(Event);
     if (FirstActivation)
-        QTimer::singleShot(0, this, [this] { RunCommand([this] { FormActivate(); }); });
+        QTimer::singleShot(0, this, [this] {
+            RunCommand([this] { FormActivate(); });
+            // A notice or error box of the start may have come up before the
+            // window was first active; the keys come here once it is gone.
+            activateWindow();
+        });
 }
 
 void TfrmMain::FormActivate()
@@ -458,7 +463,7 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
 
 void TfrmMain::UpdateCommandStates()
 {
-    StatusBar->ShowCounters(QuestionList);
+    StatusBar->ShowCounters(QuestionList, Files->SourceName());
     pnlScore->SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
     EnableCommands();
     ShowScreenOfState();
@@ -811,6 +816,7 @@ void TfrmMain::mnuAfdrukkenClick()
     if (!mnuAfdrukken->isVisible())
         return;
     frmPrint->QuestionList = &QuestionList;
+    frmPrint->SourceName = Files->SourceName();
     frmPrint->Print();
 }
 
