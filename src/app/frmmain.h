@@ -46,6 +46,9 @@ class TWindowSettings;
 class TDlgSlaFoutenOp;
 class TfrmPrint;
 class TfrmAbout;
+class TLayoutScale;
+class TRecentFiles;
+class TDroppedFiles;
 struct TSettingsValues;
 
 class TfrmMain : public QMainWindow, public TQuizDoor, public TFileDoor {
@@ -157,6 +160,9 @@ public:
     TDlgSlaFoutenOp* DlgSlaFoutenOp;
     TfrmPrint* frmPrint;
     TfrmAbout* frmAbout;
+    TLayoutScale* LayoutScale;
+    TRecentFiles* RecentFiles;
+    TDroppedFiles* DroppedFiles;
 
     // --- handlers ---
     void mnuTabelbewerkenClick();
