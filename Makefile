@@ -16,7 +16,7 @@ EXAMPLE ?= examples/engels.MT4
 # `make run` need; the set-up installs whichever of them are missing.
 PACKAGES := \
 	cmake ninja-build g++ pkg-config ccache make \
-	qt6-base-dev libqt6opengl6-dev qt6-charts-dev \
+	qt6-base-dev libqt6opengl6-dev qt6-charts-dev libsqlite3-dev \
 	qt6-qpa-plugins qt6-wayland libgl-dev \
 	qt6-translations-l10n \
 	libgtest-dev libgmock-dev libbenchmark-dev \
@@ -31,6 +31,7 @@ PACKAGES := \
 #   qt6-base-dev                 Qt Widgets, PrintSupport, Test
 #   libqt6opengl6-dev            needed by Qt Charts' CMake files, not pulled in by them
 #   qt6-charts-dev               the progress chart
+#   libsqlite3-dev               the memory of every answer across days (SQLite)
 #   qt6-qpa-plugins qt6-wayland  the platform plugins: offscreen for the tests, X11, Wayland
 #   libgl-dev                    OpenGL headers that Qt's Gui headers include
 #   qt6-translations-l10n        Qt's own Dutch texts in its dialogs
@@ -51,7 +52,8 @@ BUILD_BENCH := build/bench
 BUILD_FUZZ  := build/fuzz
 BUILD_PACKAGE := build/package
 PREFIX ?= /usr/local
-FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic fuzz_kvtml fuzz_csv fuzz_notes fuzz_utf8text
+FUZZ_TARGETS := fuzz_tablefile fuzz_fontline fuzz_inifile fuzz_phonetic fuzz_memorymodel fuzz_memorystore \
+  fuzz_kvtml fuzz_csv fuzz_notes fuzz_utf8text
 FUZZ_SECONDS ?= 300
 
 .PHONY: all setup run test bench fuzz fuzz-short fuzz-run screenshots package install clean

@@ -26,6 +26,7 @@
 #include "app/maintoolbar.h"
 #include "app/questionpanel.h"
 #include "app/quizoptions.h"
+#include "app/quizmemory.h"
 #include "app/statuspanels.h"
 #include "app/titlepanel.h"
 #include "editor/codepage.h"
@@ -46,6 +47,9 @@
 #include "ui/frmjanee.h"
 #include "ui/memo.h"
 #include "ui/uistyle.h"
+#include "files/droppedfiles.h"
+#include "files/recentfiles.h"
+#include "ui/layoutscale.h"
 
 namespace {
 
@@ -56,6 +60,9 @@ const QString ReleaseDate = QStringLiteral("(11-03-2006)");
 constexpr int DesignClientWidth = 600;
 constexpr int DesignClientHeight = 431;
 constexpr int PromptDistanceToBottom = DesignClientHeight - 360;
+// The status bar keeps its height in a larger window; the prompts keep their
+// distance to it.
+constexpr int StatusBarHeight = 19;
 
 } // namespace
 
@@ -75,6 +82,10 @@ TfrmMain::TfrmMain(QWidget* Parent) : QMainWindow(Parent)
     createPanels(Client);
     createCollaborators(Client);
     createPromptsAndDebugList(Client);
+    LayoutScale = new TLayoutScale(Client, QSize(DesignClientWidth, DesignClientHeight));
+    for (QLabel* Text : {lblVraagTekst, lblAntwoordTekst, pnlMeerkeuze->lblAntwoord[0], pnlMeerkeuze->lblAntwoord[1],
+                         pnlMeerkeuze->lblAntwoord[2], pnlMeerkeuze->lblAntwoord[3]})
+        LayoutScale->FitText(Text);
     connectCommands();
 
     timTijd = new QTimer(this);
@@ -208,21 +219,21 @@ void TfrmMain::createToolBars()
         QStringLiteral("Alle foute woorden uit laatste memorantsessie opslaan, zodat ze apart nog eens memorantd kunnen worden"),
         Style->standardIcon(QStyle::SP_MessageBoxWarning));
     btnBewerken = Bar->AddButton("btnBewerken", 114, 72, mnuTabelbewerken, QStringLiteral("Memoranttabel invullen of aanpassen"));
-    btnTraining = Bar->AddButton("btnTraining", 191, 90, mnuTraining,
+    btnTraining = Bar->AddButton("btnTraining", 191, 82, mnuTraining,
         QStringLiteral("Memorant jezelf (kost het minste aantal toetsaanslagen, je moet zelf de score bijhouden)"));
-    btnMeerkeuze = Bar->AddButton("btnMeerkeuze", 281, 97, mnuMeerkeuzevragen,
+    btnMeerkeuze = Bar->AddButton("btnMeerkeuze", 273, 88, mnuMeerkeuzevragen,
         QStringLiteral("Meerkeuze overhoring (kost weinig toetsaanslagen, computer controleert)"));
-    btnInvullen = Bar->AddButton("btnInvullen", 378, 89, mnuInvulvragen,
+    btnInvullen = Bar->AddButton("btnInvullen", 361, 82, mnuInvulvragen,
         QStringLiteral("Overhoring waarbij je het antwoord helemaal intypt (Kost meeste toetsaanslagen, maar memorantt het best)"));
-    btnOmgekeerd = Bar->AddButton("btnOmgekeerd", 472, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
+    btnOmgekeerd = Bar->AddButton("btnOmgekeerd", 447, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
         Style->standardIcon(QStyle::SP_BrowserReload));
-    btnRepeteren = Bar->AddButton("btnRepeteren", 497, 25, mnuRepeteren,
+    btnRepeteren = Bar->AddButton("btnRepeteren", 472, 25, mnuRepeteren,
         QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
         Style->standardIcon(QStyle::SP_MediaSeekForward));
-    btnTolerant = Bar->AddButton("btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
+    btnTolerant = Bar->AddButton("btnTolerant", 497, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
         SpellingIcon());
-    btnSteekproef = Bar->AddButton("btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
-    btnSequential = Bar->AddButton("btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
+    btnSteekproef = Bar->AddButton("btnSteekproef", 522, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
+    btnSequential = Bar->AddButton("btnSequential", 547, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
     for (QToolButton* Mode : {btnBewerken, btnTraining, btnMeerkeuze, btnInvullen})
         Mode->setFont(ArialPixels(11, true));
     btnSteekproef->setFont(ArialPixels(10));
@@ -277,6 +288,7 @@ void TfrmMain::createCollaborators(QWidget* Parent)
         Panel->hide();
     }
     QuizOptions = new TQuizOptions(*this);
+    QuizMemory = new TQuizMemory(*this);
     AccentKeys = std::make_unique<TAccentKeys>();
     CommandKeys = std::make_unique<TCommandKeys>(
         *this, QList<QAction*>{mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuSequential});
@@ -285,6 +297,8 @@ void TfrmMain::createCollaborators(QWidget* Parent)
     Files = new TFileCommands(*this, *WindowSettings, *DlgSlaFoutenOp);
     frmPrint = new TfrmPrint(*this);
     frmAbout = new TfrmAbout(this);
+    RecentFiles = new TRecentFiles(mnuBestand, mnuAfsluiten, this);
+    DroppedFiles = new TDroppedFiles(this);
     KeyPreview = new TKeyPreview(
         *this, [this](QKeyEvent* Event) { return FormKeyDown(Event); }, [this](char& Key) { FormKeyPress(Key); });
 }
@@ -329,6 +343,14 @@ void TfrmMain::connectCommands()
 
     ConnectCommand(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
     ConnectCommand(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
+
+    // Tables opened or saved join the recent list; a recent or dropped table
+    // opens as "Openen" opens a table.
+    connect(Files, &TFileCommands::TableFileUsed, RecentFiles, &TRecentFiles::Add);
+    connect(RecentFiles, &TRecentFiles::OpenRequested, this,
+            [this](const QString& File) { RunCommand([&] { Files->OpenFiles({File}); }); });
+    connect(DroppedFiles, &TDroppedFiles::FilesDropped, this,
+            [this](const QStringList& Dropped) { RunCommand([&] { Files->OpenFiles(Dropped); }); });
 }
 
 void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
@@ -378,12 +400,14 @@ void TfrmMain::InitOnFirstActivate()
     frmAbout->ProgramNameText = QStringLiteral("Memorant voor Windows");
     frmAbout->DescriptionText = frmAbout->ProgramNameText + QStringLiteral("\n") + frmAbout->VersionText;
     ApplySettings(WindowSettings->LoadSettings());
+    RecentFiles->Load(*WindowSettings->Settings);
     UpdateCommandStates();
 }
 
 void TfrmMain::ApplySettings(const TSettingsValues& Values)
 {
     QuizOptions->ApplyKept(Values);
+    QuizMemory->ApplyKept(Values);
     resize(Values.Bounds.size());
     move(Values.Bounds.topLeft());
     setWindowState(Values.WindowState);
@@ -399,12 +423,14 @@ TSettingsValues TfrmMain::CollectSettings() const
 {
     TSettingsValues Values;
     QuizOptions->KeepIn(Values);
+    QuizMemory->KeepIn(Values);
     // A maximised or minimised window keeps the bounds it returns to.
     const bool Normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     const QPoint FrameOffset = geometry().topLeft() - pos();
     Values.Bounds = Normal || !normalGeometry().isValid() ? QRect(pos(), size())
                                                           : normalGeometry().translated(-FrameOffset);
     Values.WindowState = isMinimized() ? Qt::WindowMinimized : isMaximized() ? Qt::WindowMaximized : Qt::WindowNoState;
+    Values.Screen = screen() ? screen()->name() : QString();
     Values.Toolbar = mnuKnoppenbalk->isChecked();
     Values.Statusbar = mnuStatusbalk->isChecked();
     Values.HelpBalloons = mnuHelpballonnetjes->isChecked();
@@ -445,6 +471,7 @@ void TfrmMain::UpdateCommandStates()
     pnlScore->SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
     EnableCommands();
     ShowScreenOfState();
+    QuizMemory->UpdateCommandStates();
     if (State == msNoTable || State == msIdle || State == msAborted || (State == msFinished && QuestionList.Sessions == 0))
         ShowIdlePrompts();
     if (lbxDebug->isVisible())
@@ -553,9 +580,13 @@ void TfrmMain::CenterControl(QWidget* Control)
 
 void TfrmMain::FormResize()
 {
-    const int PromptTop = ClientHeight() - PromptDistanceToBottom;
+    // A window larger than the design draws the design larger; the toolbar
+    // and the status bar keep their size.
+    LayoutScale->Apply(LayoutScale->FactorFor(QSize(ClientWidth(), ClientHeight())));
+    const int PromptTop = ClientHeight() - StatusBarHeight - LayoutScale->Scaled(PromptDistanceToBottom - StatusBarHeight);
     PlaceAt(lblPrompt1, lblPrompt1->x(), PromptTop);
-    PlaceAt(lblPrompt2, lblPrompt2->x(), PromptTop + 16);
+    // Scaled, the second line starts below the first rather than on its edge.
+    PlaceAt(lblPrompt2, lblPrompt2->x(), PromptTop + (LayoutScale->Factor() > 1 ? lblPrompt1->height() : 16));
     for (QWidget* Control : {static_cast<QWidget*>(pnlVraagAntwoord), static_cast<QWidget*>(pnlScore),
                              static_cast<QWidget*>(pnlTitel), static_cast<QWidget*>(pnlMeerkeuze),
                              static_cast<QWidget*>(pnlTraining), static_cast<QWidget*>(pnlInvoer),
@@ -577,6 +608,7 @@ void TfrmMain::FormResize()
     const int LowerTop = PanelTop + pnlVraagAntwoord->height() + Gap;
     for (QWidget* Panel : LowerPanels())
         PlaceAt(Panel, Panel->x(), LowerTop);
+    LayoutScale->Stretch(pnlEdit, PromptTop - Gap - LowerTop); // the grid shows more rows
     if (lbxDebug->isVisible())
         lbxDebug->setGeometry(DebugListArea());
     update();
@@ -763,6 +795,7 @@ void TfrmMain::ShowResults()
         return;
     SetPrompt(QString(), QString());
     pnlKlaar->FillReport();
+    QuizMemory->AddReportLines();
     if (pnlKlaar->BarCount() < QuestionList.Sessions)
         pnlKlaar->AddRound(QuestionList.Score());
     SetPrompt(VerdictText(QuestionList.Score()), QString());
@@ -813,6 +846,7 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
         return;
     WindowSettings->SaveSettings(CollectSettings(), *this);
+    RecentFiles->Save(*WindowSettings->Settings);
     Event->accept();
 }
 

@@ -36,6 +36,7 @@ class TTitlePanel;
 class TStatusPanels;
 class TKeyPreview;
 class TQuizOptions;
+class TQuizMemory;
 class TAccentKeys;
 class TCommandKeys;
 class TDebugList;
@@ -45,6 +46,9 @@ class TWindowSettings;
 class TDlgSlaFoutenOp;
 class TfrmPrint;
 class TfrmAbout;
+class TLayoutScale;
+class TRecentFiles;
+class TDroppedFiles;
 struct TSettingsValues;
 
 class TfrmMain : public QMainWindow, public TQuizDoor, public TFileDoor {
@@ -148,6 +152,7 @@ public:
     TFillInPanel* pnlInvoer;
     TEditPanel* pnlEdit;
     TQuizOptions* QuizOptions;
+    TQuizMemory* QuizMemory; // the memory across days
     std::unique_ptr<TAccentKeys> AccentKeys;
     std::unique_ptr<TCommandKeys> CommandKeys;
     TFileCommands* Files;
@@ -155,6 +160,9 @@ public:
     TDlgSlaFoutenOp* DlgSlaFoutenOp;
     TfrmPrint* frmPrint;
     TfrmAbout* frmAbout;
+    TLayoutScale* LayoutScale;
+    TRecentFiles* RecentFiles;
+    TDroppedFiles* DroppedFiles;
 
     // --- handlers ---
     void mnuTabelbewerkenClick();

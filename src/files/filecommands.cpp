@@ -96,6 +96,19 @@ void TFileCommands::OpenTables()
     }
     const QStringList Files = dlgOpen->selectedFiles();
     RememberFolder(Files.constFirst());
+    ReadFiles(Files);
+}
+
+void TFileCommands::OpenFiles(const QStringList& Files)
+{
+    Door.StoreTypedText();
+    if (Files.isEmpty() || !SettleChanges())
+        return;
+    ReadFiles(Files);
+}
+
+void TFileCommands::ReadFiles(const QStringList& Files)
+{
     TQuestionlist& Table = Door.Table();
     Table.Clear();
     Utf8TextName.clear();
@@ -136,6 +149,7 @@ void TFileCommands::LoadTableFile(const QString& FileName)
         ImportedName = FileName;
     if (Result.Kvtml)
         KvtmlSource = Result.Kvtml;
+    emit TableFileUsed(FileName);
     const QString Message = TTableImport::Message(FileName, Result.Report);
     if (Message.isEmpty())
         return;
@@ -194,6 +208,7 @@ void TFileCommands::SaveFile(const QString& File)
         TTableFiles::Save(Door.Table(), File, TTableFormat::Utf8Text, Utf8TextBom);
     else
         TTableFiles::Save(Door.Table(), File, TTableFormat::Table, false, &KvtmlSource);
+    emit TableFileUsed(File);
 }
 
 QString TFileCommands::ProposedSaveName(const std::string& PreviousName) const

@@ -33,6 +33,10 @@ public:
     bool AskSaveChanges();
     void NewTable();
     void OpenTables();
+    // Opens Files as a confirmed open dialog would (a dropped file, a recent
+    // one), after the unsaved-changes question; the folder kept for the
+    // dialogs stays as it is.
+    void OpenFiles(const QStringList& Files);
     void SaveTable();
     void SaveTableAs();
     void SaveWrongAnswers();
@@ -57,7 +61,13 @@ public:
     QFileDialog* dlgOpen;
     QFileDialog* dlgSave;
 
+signals:
+    // A table file was read or written under its own name.
+    void TableFileUsed(const QString& FileName);
+
 private:
+    // Reads Files, one after the other, into the cleared table.
+    void ReadFiles(const QStringList& Files);
     // Asks while the table is changed; false when a question was dismissed.
     bool SettleChanges();
     // Saves under ListName, or under a name chosen in the save dialog when

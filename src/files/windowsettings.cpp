@@ -125,12 +125,15 @@ TSettingsValues TWindowSettings::LoadSettings() const
     Values.Tolerant = Settings->ReadBool(Options, "Tolerant", false);
     Values.IntelliMC = Settings->ReadBool(Options, "IntelliMC", false);
     Values.Sequential = Settings->ReadBool(Options, "Sequential", false);
+    if (!Settings->ReadString(Options, "MemoryOrder", "").empty())
+        Values.MemoryOrder = Settings->ReadBool(Options, "MemoryOrder", false);
 
     const int Height = Settings->ReadInteger(Form, "Height", DefaultHeight);
     const int Width = Settings->ReadInteger(Form, "Width", DefaultWidth);
     const int Left = Settings->ReadInteger(Form, "Left", DefaultLeft);
     const int Top = Settings->ReadInteger(Form, "Top", DefaultTop);
-    Values.Bounds = VisibleBounds(QRect(Left, Top, Width, Height));
+    Values.Screen = QString::fromStdString(Settings->ReadString(Form, "Screen", ""));
+    Values.Bounds = VisibleBounds(BoundsOnScreen(QRect(Left, Top, Width, Height), Values.Screen));
     switch (Settings->ReadInteger(Form, "State", wsNormal)) {
     case wsMinimized: Values.WindowState = Qt::WindowMinimized; break;
     case wsMaximized: Values.WindowState = Qt::WindowMaximized; break;
@@ -163,6 +166,22 @@ QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
     return Result;
 }
 
+QRect TWindowSettings::BoundsOnScreen(const QRect& Bounds, const QString& ScreenName)
+{
+    if (ScreenName.isEmpty())
+        return Bounds;
+    const QScreen* Home = QGuiApplication::primaryScreen();
+    for (QScreen* Screen : QGuiApplication::screens())
+        if (Screen->name() == ScreenName)
+            Home = Screen;
+    if (!Home)
+        return Bounds;
+    const QRect Area = Home->availableGeometry();
+    if (EnoughOnScreen(Bounds, Area))
+        return Bounds;
+    return {Area.topLeft() + QPoint(DefaultLeft, DefaultTop), Bounds.size()};
+}
+
 void TWindowSettings::SaveSettings(const TSettingsValues& Values, QWidget& Owner)
 {
     try {
@@ -187,6 +206,8 @@ void TWindowSettings::SaveAll(const TSettingsValues& Values)
     Settings->WriteBool(Options, "Tolerant", Values.Tolerant);
     Settings->WriteBool(Options, "IntelliMC", Values.IntelliMC);
     Settings->WriteBool(Options, "Sequential", Values.Sequential);
+    if (Values.MemoryOrder)
+        Settings->WriteBool(Options, "MemoryOrder", *Values.MemoryOrder);
 
     Settings->WriteInteger(Form, "Height", Values.Bounds.height());
     Settings->WriteInteger(Form, "Width", Values.Bounds.width());
@@ -195,6 +216,8 @@ void TWindowSettings::SaveAll(const TSettingsValues& Values)
     Settings->WriteInteger(Form, "State", Values.WindowState == Qt::WindowMinimized   ? wsMinimized
                                           : Values.WindowState == Qt::WindowMaximized ? wsMaximized
                                                                                       : wsNormal);
+    if (!Values.Screen.isEmpty())
+        Settings->WriteString(Form, "Screen", Values.Screen.toStdString());
 
     Settings->WriteBool(View, "Toolbar", Values.Toolbar);
     Settings->WriteBool(View, "Statusbar", Values.Statusbar);

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "files/inifile.h"
 
@@ -22,10 +23,15 @@ struct TSettingsValues {
     bool Tolerant = false;
     bool IntelliMC = false;
     bool Sequential = false;
+    // The order of the memory across days; none while it was never used, so
+    // that a settings file stays as it was.
+    std::optional<bool> MemoryOrder;
     // The window's bounds when it is neither maximised nor minimised, and
     // its state.
     QRect Bounds;
     Qt::WindowState WindowState = Qt::WindowNoState;
+    // The name of the screen the window was on; empty when unknown.
+    QString Screen;
     // The view toggles.
     bool Toolbar = true;
     bool Statusbar = true;
@@ -74,6 +80,10 @@ public:
     // Window bounds that lie (nearly) off every screen become the default
     // bounds, and bounds larger than the screen are cut to it.
     [[nodiscard]] static QRect VisibleBounds(const QRect& Bounds);
+    // Bounds kept on the screen called ScreenName: moved onto it when the
+    // screens were arranged anew, and onto the primary screen when it is
+    // gone. An empty name leaves them as they are.
+    [[nodiscard]] static QRect BoundsOnScreen(const QRect& Bounds, const QString& ScreenName);
 
     std::unique_ptr<TIniFile> Settings;
 

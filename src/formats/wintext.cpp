@@ -138,6 +138,16 @@ QString ColumnToQt(std::string_view Bytes, int Charset)
     return WinToQt(Bytes, CodePageOfCharset(Charset));
 }
 
+std::string ColumnToUtf8(std::string_view Bytes, int Charset)
+{
+    bool Ascii = true;
+    for (const char Byte : Bytes)
+        Ascii = Ascii && static_cast<unsigned char>(Byte) < 0x80;
+    if (Ascii)
+        return std::string(Bytes);
+    return ColumnToQt(Bytes, Charset).toStdString();
+}
+
 std::optional<std::string> QtToColumn(const QString& Text, int Charset)
 {
     return QtToWin(Text, CodePageOfCharset(Charset));

@@ -34,3 +34,5 @@ inline constexpr int WesternCodePage = 1252;
 // The text of a column, whose font has the character set Charset.
 [[nodiscard]] QString ColumnToQt(std::string_view Bytes, int Charset);
 [[nodiscard]] std::optional<std::string> QtToColumn(const QString& Text, int Charset);
+// The text of a column as UTF-8 (plain ASCII is the same in every code page).
+[[nodiscard]] std::string ColumnToUtf8(std::string_view Bytes, int Charset);

@@ -7,6 +7,8 @@
 
 void TQuestionlist::StartSession()
 {
+    if (Hooks.SessionStarting)
+        Hooks.SessionStarting();
     WrongAnswers = 0;
     RightAnswers = 0;
     Rest = UseSample && Count() > SampleSize ? SampleSize : Count();
@@ -15,6 +17,24 @@ void TQuestionlist::StartSession()
     Random.Randomize();
     if (Sequential)
         ForgetCurrent();
+    if (!MemoryOrder.empty() && MemoryOrder.size() > static_cast<std::size_t>(Rest))
+        MemoryOrder.resize(static_cast<std::size_t>(Rest));
+    MemoryOrderAt = -1;
+}
+
+bool TQuestionlist::NextInMemoryOrder()
+{
+    const int Length = static_cast<int>(MemoryOrder.size());
+    for (int Step = 1; Step <= Length; ++Step) {
+        const int At = (MemoryOrderAt + Step) % Length;
+        const int Index = MemoryOrder[static_cast<std::size_t>(At < 0 ? 0 : At)];
+        if (Index >= 0 && Index < Count() && NotAsked(Index)) {
+            MemoryOrderAt = At;
+            Current = Index;
+            return true;
+        }
+    }
+    return false;
 }
 
 int TQuestionlist::CountUnasked() const
@@ -52,7 +72,12 @@ void TQuestionlist::NextQuestion(std::string& Question)
         EndRoundEarly(Question);
         return;
     }
-    if (Sequential) {
+    if (!MemoryOrder.empty()) {
+        if (!NextInMemoryOrder()) {
+            EndRoundEarly(Question);
+            return;
+        }
+    } else if (Sequential) {
         // One pass through the table finds an unasked entry if there is one.
         int Steps = 0;
         do {
@@ -85,6 +110,8 @@ void TQuestionlist::NextQuestion(std::string& Question)
         }
     }
     Question = CurrentQuestion();
+    if (Hooks.QuestionChosen)
+        Hooks.QuestionChosen(Current);
     BuildMultipleChoice();
 }
 
@@ -96,6 +123,7 @@ void TQuestionlist::RegisterResult(int Result)
         return;
     TEntry& Entry = Entries[static_cast<std::size_t>(Current)];
     const bool Running = Rest > 0;
+    const bool Helped = RetypeCount > 0;
     // An entry leaves the round once: a question asked again after it was
     // answered wrong and marked (then a hint) must not lower Rest twice.
     const auto MarkAsked = [this, &Entry] {
@@ -120,6 +148,8 @@ void TQuestionlist::RegisterResult(int Result)
     // the last answer does not count another one.
     if (Running && Rest <= 0)
         ++Sessions;
+    if (Hooks.VerdictCounted)
+        Hooks.VerdictCounted(Current, Result, Helped);
 }
 
 void TQuestionlist::AskAgain()

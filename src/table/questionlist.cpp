@@ -48,6 +48,7 @@ void TQuestionlist::Clear()
     ListName.clear();
     Rest = 0;
     ForgetCurrent();
+    MemoryOrder.clear();
     Changed = false;
     Entries.clear();
     Texts.Clear();

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -96,6 +97,21 @@ public:
     TTableFont AnswerFont;
     TQuizRandom Random; // the one generator of the quiz
 
+    // Watchers of the quiz, called when set: before a round is set up (the
+    // place to fill MemoryOrder), when a new question is chosen, and after
+    // a verdict is counted. Helped: the question was asked again after a
+    // hint or after its answer was shown.
+    struct TQuizHooks {
+        std::function<void()> SessionStarting;
+        std::function<void(int Index)> QuestionChosen;
+        std::function<void(int Index, int Result, bool Helped)> VerdictCounted;
+    };
+    TQuizHooks Hooks;
+    // The order of the memory across days: the entries to ask, in order.
+    // Empty: the round is asked at random or in table order. A sample takes
+    // the head of it.
+    std::vector<int> MemoryOrder;
+
     // --- construction and reset ---
     void Clear();
 
@@ -133,6 +149,8 @@ public:
     [[nodiscard]] std::string_view StoredQuestion(int Index) const;
     [[nodiscard]] std::string_view StoredAnswer(int Index) const;
     [[nodiscard]] int Count() const { return static_cast<int>(Entries.size()); }
+    // Changes with every change of a text or of the list of entries.
+    [[nodiscard]] std::uint64_t Revision() const { return EntriesRevision; }
 
     // --- table files ---
     void LoadFromFile(const std::string& FileName);
@@ -222,7 +240,12 @@ private:
     // DropPhoneticIndex there).
     std::shared_ptr<TSimilarIndex> SimilarIndex;
     TSimilarIndex& PhoneticIndex();
-    void DropPhoneticIndex() noexcept { SimilarIndex.reset(); }
+    void DropPhoneticIndex() noexcept
+    {
+        SimilarIndex.reset();
+        ++EntriesRevision;
+    }
+    std::uint64_t EntriesRevision = 0;
     // No question is current any more; one that was to be asked again
     // (after a hint or "don't know") goes with it.
     void ForgetCurrent() noexcept
@@ -233,6 +256,10 @@ private:
     // Quiz helpers.
     [[nodiscard]] int CountUnasked() const;
     void EndRoundEarly(std::string& Question);
+    // The next unasked entry of MemoryOrder after the last one asked; false
+    // when it holds none.
+    bool NextInMemoryOrder();
+    int MemoryOrderAt = -1;
 };
 
 inline std::string_view TQuestionlist::StoredQuestion(int Index) const
