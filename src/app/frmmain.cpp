@@ -32,6 +32,7 @@
 #include "ui/memo.h"
 #include "app/memorantapplication.h"
 #include "app/quizoptions.h"
+#include "app/speechcommands.h"
 #include "quizscreens/resultspanel.h"
 #include "ui/tablefont.h"
 #include "quizscreens/trainingpanel.h"
@@ -431,6 +432,11 @@ void TfrmMain::createCollaborators(QWidget* /*Parent*/)
     DlgSlaFoutenOp = new TDlgSlaFoutenOp(*this);
     frmPrint = new TfrmPrint(*this);
     frmAbout = new TfrmAbout(this);
+    Speech = new TSpeechCommands(*this);
+    connect(this, &TfrmMain::QuestionShown, Speech, &TSpeechCommands::QuestionShown);
+    connect(pnlTraining, &TTrainingPanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
+    connect(pnlMeerkeuze, &TChoicePanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
+    connect(pnlInvoer, &TFillInPanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
 }
 
 void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
@@ -530,6 +536,7 @@ void TfrmMain::UpdateCommandStates()
     SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
     EnableCommands();
     ShowScreenOfState();
+    Speech->UpdateCommandStates();
     if (State == msNoTable || State == msIdle || State == msAborted || (State == msFinished && QuestionList.Sessions == 0))
         ShowIdlePrompts();
     if (lbxDebug->isVisible())
@@ -957,6 +964,7 @@ void TfrmMain::ShowNextQuestion()
         pnlMeerkeuze->ShowQuestion();
     else if (State == msFillInQuestion)
         pnlInvoer->ShowQuestion();
+    emit QuestionShown();
 }
 
 void TfrmMain::AskAbortQuiz()

@@ -40,6 +40,7 @@ class TWindowSettings;
 class TDlgSlaFoutenOp;
 class TfrmPrint;
 class TfrmAbout;
+class TSpeechCommands;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -143,6 +144,7 @@ public:
     TDlgSlaFoutenOp* DlgSlaFoutenOp;
     TfrmPrint* frmPrint;
     TfrmAbout* frmAbout;
+    TSpeechCommands* Speech;
 
     // --- handlers ---
     void mnuTabelbewerkenClick();
@@ -161,6 +163,10 @@ public:
 
     // Sees every event of the application first: keys, tool tips, resizes.
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+signals:
+    // A new question stands on the quiz screen.
+    void QuestionShown();
 
 protected:
     void showEvent(QShowEvent* Event) override;

@@ -179,6 +179,7 @@ void TFileCommands::OpenTables()
 void TFileCommands::LoadTableFile(const QString& FileName)
 {
     const TLoadResult Result = TTableFiles::Load(Main.QuestionList, FileName);
+    FileLanguages = Result.Languages;
     if (Result.Format == TTableFormat::Utf8Text && !Main.QuestionList.ListName.empty()) {
         Utf8TextName = TableFilePath(Main.QuestionList.ListName);
         Utf8TextBom = Result.Bom;

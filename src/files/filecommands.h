@@ -66,6 +66,9 @@ public:
 
     QFileDialog* dlgOpen;
     QFileDialog* dlgSave;
+    // The languages the file read last names for its question and answer
+    // column ("en", "nl"); empty where it names none.
+    QStringList FileLanguages;
 
 private:
     // Text typed in the editor and not yet stored goes into the table first.

@@ -15,6 +15,7 @@
 #include "app/frmmain.h"
 #include "app/memorantapplication.h"
 #include "app/quizoptions.h"
+#include "app/speechcommands.h"
 
 namespace {
 
@@ -141,6 +142,7 @@ void TWindowSettings::LoadOptions()
     Main.mnuIntelliMC->setChecked(Settings->ReadBool(Options, "IntelliMC", false));
     if (Settings->ReadBool(Options, "Sequential", false))
         QuizOptions.ToggleSequential();
+    Main.Speech->mnuAutomatischUitspreken->setChecked(Settings->ReadBool(Options, "AutoSpeak", false));
 }
 
 void TWindowSettings::LoadBounds()
@@ -219,6 +221,7 @@ void TWindowSettings::SaveAll()
     Settings->WriteBool(Options, "Tolerant", Main.mnuTolerant->isChecked());
     Settings->WriteBool(Options, "IntelliMC", Main.mnuIntelliMC->isChecked());
     Settings->WriteBool(Options, "Sequential", Main.mnuSequential->isChecked());
+    Settings->WriteBool(Options, "AutoSpeak", Main.Speech->mnuAutomatischUitspreken->isChecked());
 
     // A maximised or minimised window keeps the bounds it returns to.
     const bool Normal = !(Main.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

@@ -27,6 +27,9 @@ struct TImportedTable {
     // empty when it had none.
     std::string QuestionFontLine;
     std::string AnswerFontLine;
+    // The locale the file names for the question and the answer column
+    // ("en", "nl"), where it names one.
+    QStringList Languages;
 };
 
 // Text without its leading and trailing characters of code 32 or lower, as

@@ -73,6 +73,7 @@ private:
     QXmlStreamReader Xml;
     const QString& FileName;
     QStringList Languages;
+    QStringList Locales; // of each identifier, where it names one
     std::vector<TEntryTexts> Entries;
     bool Old = false;
     bool Mislabelled = false;
@@ -116,9 +117,18 @@ TImportedTable TKvtmlParser::Parse()
 void TKvtmlParser::ReadIdentifiers()
 {
     while (Xml.readNextStartElement()) {
-        if (Xml.name() == u"identifier")
-            Languages << Xml.attributes().value(QLatin1StringView("id")).toString();
-        Xml.skipCurrentElement();
+        if (Xml.name() != u"identifier") {
+            Xml.skipCurrentElement();
+            continue;
+        }
+        Languages << Xml.attributes().value(QLatin1StringView("id")).toString();
+        Locales << QString();
+        while (Xml.readNextStartElement()) {
+            if (Xml.name() == u"locale")
+                Locales.last() = Xml.readElementText();
+            else
+                Xml.skipCurrentElement();
+        }
     }
 }
 
@@ -188,6 +198,8 @@ TImportedTable TKvtmlParser::Collect()
         Table.Entries.push_back({Question, Answer});
     }
     Table.LeftOut = LeftOut;
+    if (!Old && Locales.size() == Languages.size())
+        Table.Languages = OneLanguage ? QStringList{QString(), Locales[0]} : QStringList{Locales[0], Locales[1]};
     if (Mislabelled)
         Table.Notices << QStringLiteral("Het bestand is geen geldige UTF-8-tekst, zoals het zegt; "
                                         "het is gelezen als Latin-1 (West-Europees).");

@@ -78,6 +78,7 @@ TLoadResult TTableFiles::Load(TQuestionlist& List, const QString& FileName)
     }
     const bool WasEmpty = List.Count() == 0;
     Result.Report = TTableImport::AddTo(List, Table);
+    Result.Languages = Table.Languages;
     const bool KeepsName = Result.Format == TTableFormat::Utf8Text && WasEmpty;
     List.ListName = KeepsName ? TableFileName(FileName) : std::string();
     return Result;

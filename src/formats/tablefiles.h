@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "formats/tableimport.h"
 
@@ -21,6 +22,7 @@ struct TLoadResult {
     TTableFormat Format = TTableFormat::Table;
     bool Bom = false; // the UTF-8 file began with a byte order mark
     TImportReport Report;
+    QStringList Languages; // as TImportedTable::Languages
 };
 
 class TTableFiles {

@@ -108,6 +108,7 @@ void TChoicePanel::ChoiceAnswerKey(char& Key)
                        GoOnPrompt);
     }
     Main.State = msChoiceAnswered;
+    emit AnswerShown();
 }
 
 void TChoicePanel::ChoiceNextKey(char& Key)

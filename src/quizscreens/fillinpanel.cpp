@@ -105,6 +105,7 @@ void TFillInPanel::FillInAnswerKey(char& Key)
     }
     ShowVerdict(Main.QuestionList.CheckAnswer(Typed));
     Main.State = msFillInAnswered;
+    emit AnswerShown();
 }
 
 void TFillInPanel::FillInNextKey(char& Key)
@@ -194,6 +195,7 @@ void TFillInPanel::ShowAnswer()
     List.RegisterResult(arWrong);
     Main.State = msFillInAnswered;
     Main.UpdateCommandStates();
+    emit AnswerShown();
 }
 
 // One more letter of the answer; only the first hint of a question costs a

@@ -62,6 +62,7 @@ void TTrainingPanel::TrainingRevealKey(char& Key)
     Main.SetPrompt(QStringLiteral("Geef zelf aan of jouw gedachte klopt met het antwoord"),
                    QStringLiteral("F=fout  G=goed  Esc=sessie afbreken"));
     Main.State = msTrainingAnswer;
+    emit AnswerShown();
 }
 
 void TTrainingPanel::TrainingJudgeKey(char& Key)
