@@ -4,7 +4,6 @@
 #include <QMetaObject>
 #include <QTextToSpeech>
 #include <QThread>
-#include <QVoice>
 
 // Owns the synthesiser in the speech thread. It reports to the engine by
 // posting to the engine's thread, so the engine's members are only touched
@@ -34,18 +33,12 @@ public:
             Fail(QStringLiteral("Geen stemmen gevonden: installeer het pakket speech-dispatcher-espeak-ng"));
             return;
         }
-        QStringList Voices;
-        for (const QLocale& Language : Languages) {
-            Speech->setLocale(Language);
-            for (const QVoice& Voice : Speech->availableVoices())
-                Voices << QStringLiteral("%1 (%2)").arg(Voice.name(), Language.bcp47Name());
-        }
         QObject::connect(Speech, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State State) {
             Report(State == QTextToSpeech::Speaking ? TSpeechEngine::TState::Speaking
                    : State == QTextToSpeech::Error  ? TSpeechEngine::TState::Unavailable
                                                     : TSpeechEngine::TState::Ready);
         });
-        Post([Name, Languages, Voices](TQtSpeechEngine& Engine) { Engine.Started(Name, Languages, Voices); });
+        Post([Name, Languages](TQtSpeechEngine& Engine) { Engine.Started(Name, Languages); });
     }
 
     void Say(const QString& Text, const QLocale& Language)
@@ -126,11 +119,10 @@ void TQtSpeechEngine::Stop()
     QMetaObject::invokeMethod(Worker, [W = Worker] { W->Stop(); }, Qt::QueuedConnection);
 }
 
-void TQtSpeechEngine::Started(const QString& Engine, const QList<QLocale>& Languages, const QStringList& VoiceList)
+void TQtSpeechEngine::Started(const QString& Engine, const QList<QLocale>& Languages)
 {
     Name = Engine;
     Voices = Languages;
-    Voicelist = VoiceList;
     CurrentState = TState::Ready;
     emit StateChanged();
 }
@@ -144,8 +136,11 @@ void TQtSpeechEngine::Failed(const QString& Problem)
 
 void TQtSpeechEngine::Reported(TState State)
 {
-    if (CurrentState == TState::Unavailable && !ProblemText.isEmpty())
+    if (CurrentState == TState::Unavailable)
         return;
+    if (State == TState::Unavailable)
+        ProblemText = QStringLiteral("De spraakdienst gaf een fout: installeer de pakketten speech-dispatcher en "
+                                     "speech-dispatcher-espeak-ng of start de dienst opnieuw");
     CurrentState = State;
     emit StateChanged();
 }

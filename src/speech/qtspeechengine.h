@@ -30,12 +30,10 @@ public:
     [[nodiscard]] static QStringList EngineNames();
     // The name of the engine in use, once started.
     [[nodiscard]] QString EngineName() const { return Name; }
-    // "Name (language)" of each voice, once started.
-    [[nodiscard]] QStringList VoiceNames() const { return Voicelist; }
 
 private:
     friend class TSpeechWorker;
-    void Started(const QString& Engine, const QList<QLocale>& Languages, const QStringList& Voices);
+    void Started(const QString& Engine, const QList<QLocale>& Languages);
     void Failed(const QString& Problem);
     void Reported(TState State);
 
@@ -43,7 +41,6 @@ private:
     TSpeechWorker* Worker;
     TState CurrentState = TState::Starting;
     QList<QLocale> Voices;
-    QStringList Voicelist;
     QString Name;
     QString ProblemText;
 };
