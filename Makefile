@@ -19,6 +19,8 @@ PACKAGES := \
 	qt6-base-dev libqt6opengl6-dev qt6-charts-dev \
 	qt6-qpa-plugins qt6-wayland libgl-dev \
 	qt6-translations-l10n \
+	qt6-speech-dev qt6-declarative-dev \
+	qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	fonts-liberation poppler-utils \
 	desktop-file-utils appstream dpkg-dev file \
@@ -33,6 +35,11 @@ PACKAGES := \
 #   qt6-qpa-plugins qt6-wayland  the platform plugins: offscreen for the tests, X11, Wayland
 #   libgl-dev                    OpenGL headers that Qt's Gui headers include
 #   qt6-translations-l10n        Qt's own Dutch texts in its dialogs
+#   qt6-speech-dev               Qt TextToSpeech: speaking the question and the answer
+#   qt6-declarative-dev          needed by Qt TextToSpeech's CMake files, not pulled in by them
+#   qt6-speech-speechd-plugin    the speech-dispatcher engine of Qt TextToSpeech
+#   speech-dispatcher speech-dispatcher-espeak-ng  the speech service and its eSpeak NG voices,
+#                                for `make run` and the real-engine speech test
 #   libgtest-dev libgmock-dev    the core's unit tests
 #   libbenchmark-dev             make bench
 #   fonts-liberation             Liberation Sans, Arial's metrics, for the designed layouts

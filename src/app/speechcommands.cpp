@@ -136,6 +136,9 @@ bool TSpeechCommands::AskLanguages(int Column)
 
 void TSpeechCommands::Speak(bool Question, bool Asked)
 {
+    const QString Text = (Question ? Main.memVraag : Main.memAntwoord)->Text();
+    if (Text.trimmed().isEmpty())
+        return; // nothing shown yet: nothing to say, nothing to ask
     const int Column = ColumnOf(Question);
     QString Language = ColumnLanguage(Column);
     if (Language.isEmpty()) {
@@ -151,7 +154,7 @@ void TSpeechCommands::Speak(bool Question, bool Asked)
         Notice(Why);
         return;
     }
-    Voice->Say((Question ? Main.memVraag : Main.memAntwoord)->Text(), Language);
+    Voice->Say(Text, Language);
 }
 
 void TSpeechCommands::mnuVraagUitsprekenClick() { Speak(true, true); }

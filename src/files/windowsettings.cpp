@@ -221,7 +221,10 @@ void TWindowSettings::SaveAll()
     Settings->WriteBool(Options, "Tolerant", Main.mnuTolerant->isChecked());
     Settings->WriteBool(Options, "IntelliMC", Main.mnuIntelliMC->isChecked());
     Settings->WriteBool(Options, "Sequential", Main.mnuSequential->isChecked());
-    Settings->WriteBool(Options, "AutoSpeak", Main.Speech->mnuAutomatischUitspreken->isChecked());
+    // Written once it was switched on: a file from before speech stays as it was.
+    if (const bool AutoSpeak = Main.Speech->mnuAutomatischUitspreken->isChecked();
+        AutoSpeak != Settings->ReadBool(Options, "AutoSpeak", false))
+        Settings->WriteBool(Options, "AutoSpeak", AutoSpeak);
 
     // A maximised or minimised window keeps the bounds it returns to.
     const bool Normal = !(Main.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/frmmain.h"
@@ -204,6 +205,20 @@ private slots:
     {
         auto Window = WindowOn(WriteTable(Dir, QStringLiteral("westers.MT4"), 4));
         QVERIFY(Window->Speech->ColumnLanguage(0).isEmpty());
+        {
+            // No question shown: nothing to say, nothing to ask.
+            bool Asked = false;
+            QTimer Watch;
+            connect(&Watch, &QTimer::timeout, [&Asked] {
+                if (QWidget* Modal = QApplication::activeModalWidget()) {
+                    Asked = true;
+                    Modal->close();
+                }
+            });
+            Watch.start(10);
+            Press(*Window, Qt::Key_F4);
+            QVERIFY(!Asked);
+        }
         Window->Speech->mnuAutomatischUitspreken->setChecked(true);
         Start(*Window, msTrainingQuestion);
         // Automatic speech never asks; it says so once in the status bar.
