@@ -26,7 +26,8 @@ PACKAGES := \
 	desktop-file-utils appstream dpkg-dev file \
 	kdeedu-kvtml-data \
 	clang-16 libclang-rt-16-dev \
-	debootstrap xvfb xdotool
+	debootstrap xvfb xdotool \
+	python3
 # What each is for:
 #   cmake ninja-build g++ pkg-config ccache make  the build and its compiler cache
 #   qt6-base-dev                 Qt Widgets, PrintSupport, Test
@@ -49,6 +50,7 @@ PACKAGES := \
 #   kdeedu-kvtml-data            real KVTML vocabulary files for the import tests
 #   clang-16 libclang-rt-16-dev  libFuzzer for the fuzz targets
 #   debootstrap xvfb xdotool     packaging/check-in-fresh-root: a fresh Debian root, a display, keys
+#   python3                      the include scan of the source folders (a test)
 
 BUILD_RUN   := build/run
 BUILD_TEST  := build/test

@@ -4,16 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
-#include <QListView>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -21,39 +17,43 @@
 #include <cmath>
 
 #include "app/accentkeys.h"
-#include "ui/busycursor.h"
-#include "quizscreens/choicepanel.h"
-#include "ui/commandguard.h"
 #include "app/commandkeys.h"
-#include "app/debuglistmodel.h"
-#include "tableeditor/editpanel.h"
-#include "quizscreens/fillinpanel.h"
+#include "app/commandline.h"
+#include "app/debuglist.h"
+#include "app/frmabout.h"
 #include "app/frmhelp.h"
-#include "ui/memo.h"
-#include "app/memorantapplication.h"
+#include "app/keypreview.h"
+#include "app/maintoolbar.h"
+#include "app/questionpanel.h"
 #include "app/quizoptions.h"
 #include "app/speechcommands.h"
-#include "quizscreens/resultspanel.h"
-#include "ui/tablefont.h"
-#include "quizscreens/trainingpanel.h"
-#include "ui/uistyle.h"
-#include "formats/wintext.h"
+#include "app/statuspanels.h"
+#include "app/titlepanel.h"
 #include "editor/codepage.h"
 #include "files/dlgslafoutenop.h"
 #include "files/filecommands.h"
-#include "app/frmabout.h"
-#include "ui/frmjanee.h"
 #include "files/windowsettings.h"
+#include "formats/wintext.h"
 #include "print/frmprint.h"
+#include "quizscreens/choicepanel.h"
+#include "quizscreens/fillinpanel.h"
+#include "quizscreens/resultspanel.h"
+#include "quizscreens/scorepanel.h"
+#include "quizscreens/trainingpanel.h"
+#include "tableeditor/editpanel.h"
+#include "ui/busycursor.h"
+#include "ui/commandguard.h"
+#include "ui/errordisplay.h"
+#include "ui/frmjanee.h"
+#include "ui/memo.h"
+#include "ui/uistyle.h"
 
 namespace {
 
 const QString ProgramVersion = QStringLiteral("4.5.1");
 const QString ReleaseDate = QStringLiteral("(11-03-2006)");
 
-// Heights of the fixed parts of the design, in pixels.
-constexpr int ToolbarHeight = 33;
-constexpr int StatusBarHeight = 19;
+// The client area of the design, and the prompts' distance to its bottom, in pixels.
 constexpr int DesignClientWidth = 600;
 constexpr int DesignClientHeight = 431;
 constexpr int PromptDistanceToBottom = DesignClientHeight - 360;
@@ -73,19 +73,17 @@ TfrmMain::TfrmMain(QWidget* Parent) : QMainWindow(Parent)
     createMenus();
     createToolBars();
     createStatusBar();
-    createScorePanel(Client);
-    createQuestionPanel(Client);
-    createTitlePanel(Client);
+    createPanels(Client);
     createCollaborators(Client);
     createPromptsAndDebugList(Client);
+    connectCommands();
 
     timTijd = new QTimer(this);
     timTijd->setObjectName(QStringLiteral("timTijd"));
     timTijd->setInterval(1000);
     connect(timTijd, &QTimer::timeout, this, &TfrmMain::timTijdTimer);
 
-    CreateScoreMeter();
-    SetScoreMeter(40);
+    pnlScore->SetScoreMeter(40);
 
     setMinimumSize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
     resize(minimumSize());
@@ -97,6 +95,7 @@ TfrmMain::TfrmMain(QWidget* Parent) : QMainWindow(Parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    delete KeyPreview; // no key reaches the window while it is taken apart
 }
 
 // ---------------------------------------------------------------- set-up
@@ -152,18 +151,6 @@ void TfrmMain::createActions()
     mnuInvulvragen->setIconText(QStringLiteral("Invullen"));
     mnuSteekproef->setIconText(QStringLiteral("20"));
     mnuSequential->setIconText(QStringLiteral("1|2|3"));
-
-    ConnectCommand(mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
-    ConnectCommand(mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::mnuTabelbewerkenClick);
-    ConnectCommand(mnuTraining, &QAction::triggered, this, &TfrmMain::mnuTrainingClick);
-    ConnectCommand(mnuMeerkeuzevragen, &QAction::triggered, this, &TfrmMain::mnuMeerkeuzevragenClick);
-    ConnectCommand(mnuInvulvragen, &QAction::triggered, this, &TfrmMain::mnuInvulvragenClick);
-    ConnectCommand(mnuAfdrukken, &QAction::triggered, this, &TfrmMain::mnuAfdrukkenClick);
-    ConnectCommand(mnuKnoppenbalk, &QAction::triggered, this, &TfrmMain::mnuKnoppenbalkClick);
-    ConnectCommand(mnuStatusbalk, &QAction::triggered, this, &TfrmMain::mnuStatusbalkClick);
-    ConnectCommand(mnuHelpballonnetjes, &QAction::triggered, this, &TfrmMain::mnuHelpballonnetjesClick);
-    ConnectCommand(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
-    ConnectCommand(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
 }
 
 void TfrmMain::createMenus()
@@ -207,65 +194,36 @@ void TfrmMain::createMenus()
 
 void TfrmMain::createToolBars()
 {
-    Toolbar = new QToolBar(this);
-    Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setMovable(false);
-    Toolbar->setFloatable(false);
-    Toolbar->toggleViewAction()->setVisible(false);
-    Toolbar->setFixedHeight(ToolbarHeight);
-    Toolbar->setContentsMargins(0, 0, 0, 0);
-    Toolbar->layout()->setContentsMargins(0, 0, 0, 0);
-    Toolbar->setAutoFillBackground(true);
-    SetBackground(Toolbar, NavyColour());
-    Toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    auto* Bar = new TMainToolbar(this, DesignClientWidth);
+    Toolbar = Bar;
     addToolBar(Qt::TopToolBarArea, Toolbar);
-
-    auto* Buttons = new QWidget(Toolbar);
-    Buttons->setObjectName(QStringLiteral("ToolbarButtons"));
-    Buttons->setFixedSize(DesignClientWidth, ToolbarHeight);
-    StyleToolbarButtons(Buttons);
-    Toolbar->addWidget(Buttons);
-
     QStyle* Style = style();
-    auto Button = [&](QToolButton*& Target, const char* Name, int Left, int Width, QAction* Action,
-                      const QString& Hint, const QIcon& Icon = {}) {
-        Target = new QToolButton(Buttons);
-        Target->setObjectName(QString::fromLatin1(Name));
-        Target->setGeometry(Left, 4, Width, 25);
-        Target->setFocusPolicy(Qt::NoFocus);
-        Action->setToolTip(Hint);
-        if (!Icon.isNull())
-            Action->setIcon(Icon);
-        Action->setIconVisibleInMenu(!Action->isCheckable()); // an option shows its tick there
-        Target->setDefaultAction(Action);
-        Target->setToolButtonStyle(Icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
-    };
-    Button(btnNieuw, "btnNieuw", 4, 25, mnuNieuw, QStringLiteral("Nieuwe memoranttabel maken"),
-           Style->standardIcon(QStyle::SP_FileIcon));
-    Button(btnOpenen, "btnOpenen", 29, 25, mnuOpenen,
-           QStringLiteral("Memoranttabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)"),
-           Style->standardIcon(QStyle::SP_DialogOpenButton));
-    Button(btnOpslaan, "btnOpslaan", 54, 25, mnuOpslaan, QStringLiteral("Memoranttabel opslaan"),
-           Style->standardIcon(QStyle::SP_DialogSaveButton));
-    Button(btnFoutenOpslaan, "btnFoutenOpslaan", 84, 25, mnuFoutenOpslaan,
-           QStringLiteral("Alle foute woorden uit laatste memorantsessie opslaan, zodat ze apart nog eens memorantd kunnen worden"),
-           Style->standardIcon(QStyle::SP_MessageBoxWarning));
-    Button(btnBewerken, "btnBewerken", 114, 72, mnuTabelbewerken, QStringLiteral("Memoranttabel invullen of aanpassen"));
-    Button(btnTraining, "btnTraining", 191, 90, mnuTraining,
-           QStringLiteral("Memorant jezelf (kost het minste aantal toetsaanslagen, je moet zelf de score bijhouden)"));
-    Button(btnMeerkeuze, "btnMeerkeuze", 281, 97, mnuMeerkeuzevragen,
-           QStringLiteral("Meerkeuze overhoring (kost weinig toetsaanslagen, computer controleert)"));
-    Button(btnInvullen, "btnInvullen", 378, 89, mnuInvulvragen,
-           QStringLiteral("Overhoring waarbij je het antwoord helemaal intypt (Kost meeste toetsaanslagen, maar memorantt het best)"));
-    Button(btnOmgekeerd, "btnOmgekeerd", 472, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
-           Style->standardIcon(QStyle::SP_BrowserReload));
-    Button(btnRepeteren, "btnRepeteren", 497, 25, mnuRepeteren,
-           QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
-           Style->standardIcon(QStyle::SP_MediaSeekForward));
-    Button(btnTolerant, "btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
-           SpellingIcon());
-    Button(btnSteekproef, "btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
-    Button(btnSequential, "btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
+    btnNieuw = Bar->AddButton("btnNieuw", 4, 25, mnuNieuw, QStringLiteral("Nieuwe memoranttabel maken"),
+        Style->standardIcon(QStyle::SP_FileIcon));
+    btnOpenen = Bar->AddButton("btnOpenen", 29, 25, mnuOpenen,
+        QStringLiteral("Memoranttabel(len) openen (er kunnen m.b.v. Ctrl toets meerdere tabellen geladen worden)"),
+        Style->standardIcon(QStyle::SP_DialogOpenButton));
+    btnOpslaan = Bar->AddButton("btnOpslaan", 54, 25, mnuOpslaan, QStringLiteral("Memoranttabel opslaan"),
+        Style->standardIcon(QStyle::SP_DialogSaveButton));
+    btnFoutenOpslaan = Bar->AddButton("btnFoutenOpslaan", 84, 25, mnuFoutenOpslaan,
+        QStringLiteral("Alle foute woorden uit laatste memorantsessie opslaan, zodat ze apart nog eens memorantd kunnen worden"),
+        Style->standardIcon(QStyle::SP_MessageBoxWarning));
+    btnBewerken = Bar->AddButton("btnBewerken", 114, 72, mnuTabelbewerken, QStringLiteral("Memoranttabel invullen of aanpassen"));
+    btnTraining = Bar->AddButton("btnTraining", 191, 90, mnuTraining,
+        QStringLiteral("Memorant jezelf (kost het minste aantal toetsaanslagen, je moet zelf de score bijhouden)"));
+    btnMeerkeuze = Bar->AddButton("btnMeerkeuze", 281, 97, mnuMeerkeuzevragen,
+        QStringLiteral("Meerkeuze overhoring (kost weinig toetsaanslagen, computer controleert)"));
+    btnInvullen = Bar->AddButton("btnInvullen", 378, 89, mnuInvulvragen,
+        QStringLiteral("Overhoring waarbij je het antwoord helemaal intypt (Kost meeste toetsaanslagen, maar memorantt het best)"));
+    btnOmgekeerd = Bar->AddButton("btnOmgekeerd", 472, 25, mnuOmgekeerd, QStringLiteral("Vraag en antwoord omkeren"),
+        Style->standardIcon(QStyle::SP_BrowserReload));
+    btnRepeteren = Bar->AddButton("btnRepeteren", 497, 25, mnuRepeteren,
+        QStringLiteral("Fouten blijven repeteren totdat ze goed zijn beantwoord"),
+        Style->standardIcon(QStyle::SP_MediaSeekForward));
+    btnTolerant = Bar->AddButton("btnTolerant", 522, 25, mnuTolerant, QStringLiteral("Spelfouten toestaan bij invullen"),
+        SpellingIcon());
+    btnSteekproef = Bar->AddButton("btnSteekproef", 547, 25, mnuSteekproef, QStringLiteral("Steekproef van max 20 vragen uit de lijst"));
+    btnSequential = Bar->AddButton("btnSequential", 572, 25, mnuSequential, QStringLiteral("Vragen op volgorde overhoren"));
     for (QToolButton* Mode : {btnBewerken, btnTraining, btnMeerkeuze, btnInvullen})
         Mode->setFont(ArialPixels(11, true));
     btnSteekproef->setFont(ArialPixels(10));
@@ -274,149 +232,45 @@ void TfrmMain::createToolBars()
 
 void TfrmMain::createStatusBar()
 {
-    StatusBar = new QStatusBar(this);
-    StatusBar->setObjectName(QStringLiteral("StatusBar"));
-    StatusBar->setSizeGripEnabled(false);
-    StatusBar->setFixedHeight(StatusBarHeight);
+    StatusBar = new TStatusPanels(this);
     setStatusBar(StatusBar);
-    const int Widths[6] = {72, 72, 72, 72, 88, 172};
-    const QString Texts[6] = {QStringLiteral("totaal: 0000"), QStringLiteral("rest: 0000"), QStringLiteral("goed: 0000"),
-                              QStringLiteral("fout: 0000"), QStringLiteral("tijd: 00:00:00"), QStringLiteral("Bestand:")};
-    for (int Panel = 0; Panel < 6; ++Panel) {
-        auto* Label = new QLabel(Texts[Panel], StatusBar);
-        Label->setObjectName(QStringLiteral("StatusPanel%1").arg(Panel));
-        Label->setFrameShape(QFrame::Panel);
-        Label->setFrameShadow(QFrame::Sunken);
-        Label->setAlignment(Panel < 5 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        // A panel grows to fit its text, never below its design width.
-        Label->setMinimumWidth(Widths[Panel]);
-        if (Panel < 5)
-            Label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        StatusBar->addWidget(Label, Panel < 5 ? 0 : 1);
-        StatusPanels[Panel] = Label;
-    }
+    StatusPanels = StatusBar->Panels;
 }
 
-void TfrmMain::createScorePanel(QWidget* Parent)
+void TfrmMain::createPanels(QWidget* Parent)
 {
-    pnlScore = MakePanel(Parent, QStringLiteral("pnlScore"), 529, 40);
-    lblScore = MakeLabel(pnlScore, QStringLiteral("lblScore"), QStringLiteral("Cijfer:"), ArialPixels(13, true));
-    lblScore->move(72, 7);
-    pnlScoreMeter = new QFrame(pnlScore);
-    pnlScoreMeter->setObjectName(QStringLiteral("pnlScoreMeter"));
-    pnlScoreMeter->setFrameShape(QFrame::Panel);
-    pnlScoreMeter->setFrameShadow(QFrame::Sunken);
-    pnlScoreMeter->setGeometry(112, 6, 324, 18);
-    pnlScoreMeter->setAutoFillBackground(true);
-    SetBackground(pnlScoreMeter, palette().color(QPalette::Dark));
-    const int Lefts[11] = {108, 142, 174, 206, 238, 271, 302, 334, 366, 398, 426};
-    for (int Grade = 0; Grade <= 10; ++Grade) {
-        lblScale[Grade] = MakeLabel(pnlScore, QStringLiteral("lbl%1").arg(Grade), QString::number(Grade),
-                                    ArialPixels(11, true));
-        lblScale[Grade]->move(Lefts[Grade], 24);
-    }
-}
-
-void TfrmMain::createQuestionPanel(QWidget* Parent)
-{
-    pnlVraagAntwoord = MakePanel(Parent, QStringLiteral("pnlVraagAntwoord"), 529, 113);
-    auto Caption = [this](const char* Name, const QString& Text, int Top) {
-        QLabel* Label = MakeLabel(pnlVraagAntwoord, QString::fromLatin1(Name), Text, ArialPixels(13, true));
-        Label->setGeometry(24, Top, 481, 16);
-        Label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        SetTextColour(Label, NavyColour());
-        return Label;
-    };
-    lblVraag = Caption("lblVraag", QStringLiteral("Vraag:"), 2);
-    lblAntwoord = Caption("lblAntwoord", QStringLiteral("Antwoord:"), 54);
-    auto Text = [this](const char* Name, int Top) {
-        QLabel* Label = MakeLabel(pnlVraagAntwoord, QString::fromLatin1(Name), QString(), ArialPixels(12));
-        Label->setGeometry(24, Top, 481, 34);
-        Label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        Label->setWordWrap(true);
-        Label->setAutoFillBackground(true);
-        Label->setTextFormat(Qt::PlainText);
-        return Label;
-    };
-    lblVraagTekst = Text("lblVraagTekst", 19);
-    lblAntwoordTekst = Text("lblAntwoordTekst", 71);
-    auto Memo = [this](const char* Name, int Top) {
-        auto* Edit = new TMemo(pnlVraagAntwoord);
-        Edit->setObjectName(QString::fromLatin1(Name));
-        Edit->setGeometry(24, Top, 481, 34);
-        Edit->SetMaxLength(MaxTextLength);
-        Edit->setReadOnly(true);
-        Edit->hide();
-        return Edit;
-    };
-    memVraag = Memo("memVraag", 19);
-    memAntwoord = Memo("memAntwoord", 71);
-    lblItemNr = MakeLabel(pnlVraagAntwoord, QStringLiteral("lblItemNr"), QString(), ArialPixels(11));
-    lblItemNr->setGeometry(4, 2, 80, 14);
-
-    auto Small = [this](QToolButton*& Target, const char* Name, int Top, const QString& Hint, const QIcon& Icon) {
-        Target = new QToolButton(pnlVraagAntwoord);
-        Target->setObjectName(QString::fromLatin1(Name));
-        Target->setGeometry(507, Top, 18, 20);
-        Target->setToolTip(Hint);
-        Target->setIcon(Icon);
-        Target->setFocusPolicy(Qt::NoFocus);
-        Target->setAutoRaise(true);
-        Target->hide();
-    };
-    QStyle* Style = style();
-    Small(btnVraagFont, "btnVraagFont", 4, QString(), Style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Small(btnPgUp, "btnPgUp", 30, QStringLiteral("Vorige (PageUp)"), Style->standardIcon(QStyle::SP_ArrowUp));
-    Small(btnPgDn, "btnPgDn", 56, QStringLiteral("Volgende (PageDown)"), Style->standardIcon(QStyle::SP_ArrowDown));
-    Small(btnAntwoordFont, "btnAntwoordFont", 82, QString(), Style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Small(btnVraagToClipboard, "btnVraagToClipboard", 19,
-          QStringLiteral("[F2] Kopieer vraag naar klembord voor Text-to-speech software"),
-          Style->standardIcon(QStyle::SP_FileDialogContentsView));
-    Small(btnAntwoordToClipboard, "btnAntwoordToClipboard", 71,
-          QStringLiteral("[F3] Kopieer antwoord naar klembord voor Text-to-speech software"),
-          Style->standardIcon(QStyle::SP_FileDialogContentsView));
-    ConnectCommand(btnVraagToClipboard, &QToolButton::clicked, this, &TfrmMain::btnVraagToClipboardClick);
-    ConnectCommand(btnAntwoordToClipboard, &QToolButton::clicked, this, &TfrmMain::btnAntwoordToClipboardClick);
-}
-
-void TfrmMain::createTitlePanel(QWidget* Parent)
-{
-    pnlTitel = new QFrame(Parent);
-    pnlTitel->setObjectName(QStringLiteral("pnlTitel"));
-    pnlTitel->resize(529, 157);
-    pnlTitel->setAutoFillBackground(true);
-    SetBackground(pnlTitel, QColor(14, 135, 207));
-    imgTitelLogo = new QLabel(pnlTitel);
-    imgTitelLogo->setObjectName(QStringLiteral("imgTitelLogo"));
-    imgTitelLogo->setGeometry(0, 0, 529, 157);
-    imgTitelLogo->setAlignment(Qt::AlignCenter);
-    auto Line = [this](const char* Name, const QString& Text, int Top, int Height, const QFont& Font, const QColor& Colour) {
-        QLabel* Label = MakeLabel(pnlTitel, QString::fromLatin1(Name), Text, Font);
-        Label->setGeometry(0, Top, 529, Height);
-        Label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        SetTextColour(Label, Colour);
-        return Label;
-    };
-    lblTitel = Line("lblTitel", QStringLiteral("Memorant voor Windows"), 9, 44, ArialPixels(32, true), MaroonColour());
-    lblTitel->setWordWrap(true);
-    QFont Italic = ArialPixels(32, true);
-    Italic.setItalic(true);
-    Label1 = Line("Label1", QStringLiteral("Brontel"), 57, 44, Italic, NavyColour());
-    lblSubTitel = Line("lblSubTitel", QStringLiteral("Versie 4.5"), 107, 40, ArialPixels(29, true), MaroonColour());
-
+    pnlScore = new TScorePanel(Parent);
+    pnlVraagAntwoord = new TQuestionPanel(Parent);
+    lblVraag = pnlVraagAntwoord->lblVraag;
+    lblAntwoord = pnlVraagAntwoord->lblAntwoord;
+    lblVraagTekst = pnlVraagAntwoord->lblVraagTekst;
+    lblAntwoordTekst = pnlVraagAntwoord->lblAntwoordTekst;
+    lblItemNr = pnlVraagAntwoord->lblItemNr;
+    memVraag = pnlVraagAntwoord->memVraag;
+    memAntwoord = pnlVraagAntwoord->memAntwoord;
+    btnVraagFont = pnlVraagAntwoord->btnVraagFont;
+    btnPgUp = pnlVraagAntwoord->btnPgUp;
+    btnPgDn = pnlVraagAntwoord->btnPgDn;
+    btnAntwoordFont = pnlVraagAntwoord->btnAntwoordFont;
+    btnVraagToClipboard = pnlVraagAntwoord->btnVraagToClipboard;
+    btnAntwoordToClipboard = pnlVraagAntwoord->btnAntwoordToClipboard;
+    pnlTitel = new TTitlePanel(Parent);
+    lblSubTitel = pnlTitel->lblSubTitel;
     imgLogo = new QLabel(Parent);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->resize(183, 154);
     imgLogo->hide();
 }
 
-void TfrmMain::createCollaborators(QWidget* /*Parent*/)
+void TfrmMain::createCollaborators(QWidget* Parent)
 {
-    pnlTraining = new TTrainingPanel(*this);
-    pnlKlaar = new TResultsPanel(*this);
-    pnlMeerkeuze = new TChoicePanel(*this);
-    pnlInvoer = new TFillInPanel(*this);
-    pnlEdit = new TEditPanel(*this);
+    pnlTraining = new TTrainingPanel(Parent, *this);
+    pnlKlaar = new TResultsPanel(Parent, QuestionList);
+    pnlMeerkeuze = new TChoicePanel(Parent, *this);
+    pnlInvoer = new TFillInPanel(Parent, *this);
+    pnlEdit = new TEditPanel(Parent, *this,
+                             {memVraag, memAntwoord, lblItemNr, lblVraagTekst, lblAntwoordTekst, SearchText,
+                              AccentsConverted});
     for (QWidget* Panel : {static_cast<QWidget*>(pnlTraining), static_cast<QWidget*>(pnlKlaar),
                            static_cast<QWidget*>(pnlMeerkeuze), static_cast<QWidget*>(pnlInvoer),
                            static_cast<QWidget*>(pnlEdit)}) {
@@ -427,16 +281,60 @@ void TfrmMain::createCollaborators(QWidget* /*Parent*/)
     AccentKeys = std::make_unique<TAccentKeys>();
     CommandKeys = std::make_unique<TCommandKeys>(
         *this, QList<QAction*>{mnuOmgekeerd, mnuRepeteren, mnuTolerant, mnuSteekproef, mnuIntelliMC, mnuSequential});
-    Files = new TFileCommands(*this);
-    WindowSettings = std::make_unique<TWindowSettings>(*this);
-    DlgSlaFoutenOp = new TDlgSlaFoutenOp(*this);
+    WindowSettings = std::make_unique<TWindowSettings>();
+    DlgSlaFoutenOp = new TDlgSlaFoutenOp(*this, QuestionList);
+    Files = new TFileCommands(*this, *WindowSettings, *DlgSlaFoutenOp);
     frmPrint = new TfrmPrint(*this);
     frmAbout = new TfrmAbout(this);
+    KeyPreview = new TKeyPreview(
+        *this, [this](QKeyEvent* Event) { return FormKeyDown(Event); }, [this](char& Key) { FormKeyPress(Key); });
     Speech = new TSpeechCommands(*this);
     connect(this, &TfrmMain::QuestionShown, Speech, &TSpeechCommands::QuestionShown);
     connect(pnlTraining, &TTrainingPanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
     connect(pnlMeerkeuze, &TChoicePanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
     connect(pnlInvoer, &TFillInPanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
+}
+
+void TfrmMain::connectCommands()
+{
+    ConnectCommand(mnuNieuw, &QAction::triggered, Files, &TFileCommands::NewTable);
+    ConnectCommand(mnuOpenen, &QAction::triggered, Files, &TFileCommands::OpenTables);
+    ConnectCommand(mnuOpslaan, &QAction::triggered, Files, &TFileCommands::SaveTable);
+    ConnectCommand(mnuOpslaanAls, &QAction::triggered, Files, &TFileCommands::SaveTableAs);
+    ConnectCommand(mnuFoutenOpslaan, &QAction::triggered, Files, &TFileCommands::SaveWrongAnswers);
+    ConnectCommand(mnuAfdrukken, &QAction::triggered, this, &TfrmMain::mnuAfdrukkenClick);
+    ConnectCommand(mnuAfsluiten, &QAction::triggered, this, &QWidget::close);
+
+    ConnectCommand(mnuTabelbewerken, &QAction::triggered, this, &TfrmMain::mnuTabelbewerkenClick);
+    ConnectCommand(mnuKnippen, &QAction::triggered, pnlEdit, &TEditPanel::mnuKnippenClick);
+    ConnectCommand(mnuKopieren, &QAction::triggered, pnlEdit, &TEditPanel::mnuKopierenClick);
+    ConnectCommand(mnuPlakken, &QAction::triggered, pnlEdit, &TEditPanel::mnuPlakkenClick);
+    ConnectCommand(mnuZoeken, &QAction::triggered, pnlEdit, &TEditPanel::mnuZoekenClick);
+    ConnectCommand(mnuAccentToWin, &QAction::triggered, pnlEdit, &TEditPanel::mnuAccentToWinClick);
+    ConnectCommand(mnuAccentToDos, &QAction::triggered, pnlEdit, &TEditPanel::mnuAccentToDosClick);
+    ConnectCommand(btnVraagFont, &QToolButton::clicked, pnlEdit, &TEditPanel::btnVraagFontClick);
+    ConnectCommand(btnAntwoordFont, &QToolButton::clicked, pnlEdit, &TEditPanel::btnAntwoordFontClick);
+    ConnectCommand(btnPgUp, &QToolButton::clicked, pnlEdit, &TEditPanel::btnPgUpClick);
+    ConnectCommand(btnPgDn, &QToolButton::clicked, pnlEdit, &TEditPanel::btnPgDnClick);
+
+    ConnectCommand(mnuKnoppenbalk, &QAction::triggered, this, &TfrmMain::mnuKnoppenbalkClick);
+    ConnectCommand(mnuStatusbalk, &QAction::triggered, this, &TfrmMain::mnuStatusbalkClick);
+    ConnectCommand(mnuHelpballonnetjes, &QAction::triggered, this, &TfrmMain::mnuHelpballonnetjesClick);
+
+    ConnectCommand(mnuTraining, &QAction::triggered, this, &TfrmMain::mnuTrainingClick);
+    ConnectCommand(mnuMeerkeuzevragen, &QAction::triggered, this, &TfrmMain::mnuMeerkeuzevragenClick);
+    ConnectCommand(mnuInvulvragen, &QAction::triggered, this, &TfrmMain::mnuInvulvragenClick);
+    ConnectCommand(btnVraagToClipboard, &QToolButton::clicked, this, &TfrmMain::btnVraagToClipboardClick);
+    ConnectCommand(btnAntwoordToClipboard, &QToolButton::clicked, this, &TfrmMain::btnAntwoordToClipboardClick);
+    QuizOptions->ConnectOption(mnuOmgekeerd, &TQuizOptions::ToggleReverse);
+    QuizOptions->ConnectOption(mnuRepeteren, &TQuizOptions::ToggleRepeatErrors);
+    QuizOptions->ConnectOption(mnuTolerant, &TQuizOptions::ToggleTolerant);
+    QuizOptions->ConnectOption(mnuSteekproef, &TQuizOptions::mnuSteekproefClick);
+    QuizOptions->ConnectOption(mnuIntelliMC, &TQuizOptions::ToggleIntelliMC);
+    QuizOptions->ConnectOption(mnuSequential, &TQuizOptions::ToggleSequential);
+
+    ConnectCommand(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
+    ConnectCommand(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
 }
 
 void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
@@ -451,14 +349,7 @@ void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
     };
     lblPrompt1 = Prompt("lblPrompt1");
     lblPrompt2 = Prompt("lblPrompt2");
-    lbxDebug = new QListView(this); // over the toolbar and the status bar, too
-    lbxDebug->setObjectName(QStringLiteral("lbxDebug"));
-    lbxDebug->setFocusPolicy(Qt::NoFocus);
-    lbxDebug->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lbxDebug->setUniformItemSizes(true); // one line each: no need to measure a million of them
-    DebugLines = new TDebugListModel(QuestionList, lbxDebug);
-    lbxDebug->setModel(DebugLines);
-    lbxDebug->hide();
+    lbxDebug = new TDebugList(this, QuestionList);
 }
 
 // ---------------------------------------------------------------- first activation and command line
@@ -482,20 +373,51 @@ void TfrmMain::FormActivate()
 void TfrmMain::InitOnFirstActivate()
 {
     QuestionList.Clear();
-    State = msNoTable;
+    SetState(msNoTable);
     lblSubTitel->setText(QStringLiteral("Versie ") + ProgramVersion);
     frmAbout->VersionText = QStringLiteral("Versie ") + ProgramVersion + QStringLiteral("  ") + ReleaseDate;
     frmAbout->ProgramNameText = QStringLiteral("Memorant voor Windows");
     frmAbout->DescriptionText = frmAbout->ProgramNameText + QStringLiteral("\n") + frmAbout->VersionText;
-    WindowSettings->LoadSettings();
+    ApplySettings(WindowSettings->LoadSettings());
     UpdateCommandStates();
+}
+
+void TfrmMain::ApplySettings(const TSettingsValues& Values)
+{
+    QuizOptions->ApplyKept(Values);
+    Speech->mnuAutomatischUitspreken->setChecked(Values.AutoSpeak);
+    resize(Values.Bounds.size());
+    move(Values.Bounds.topLeft());
+    setWindowState(Values.WindowState);
+    mnuKnoppenbalk->setChecked(Values.Toolbar);
+    mnuKnoppenbalkClick();
+    mnuStatusbalk->setChecked(Values.Statusbar);
+    mnuStatusbalkClick();
+    mnuHelpballonnetjes->setChecked(Values.HelpBalloons);
+    mnuHelpballonnetjesClick();
+}
+
+TSettingsValues TfrmMain::CollectSettings() const
+{
+    TSettingsValues Values;
+    QuizOptions->KeepIn(Values);
+    Values.AutoSpeak = Speech->mnuAutomatischUitspreken->isChecked();
+    // A maximised or minimised window keeps the bounds it returns to.
+    const bool Normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const QPoint FrameOffset = geometry().topLeft() - pos();
+    Values.Bounds = Normal || !normalGeometry().isValid() ? QRect(pos(), size())
+                                                          : normalGeometry().translated(-FrameOffset);
+    Values.WindowState = isMinimized() ? Qt::WindowMinimized : isMaximized() ? Qt::WindowMaximized : Qt::WindowNoState;
+    Values.Toolbar = mnuKnoppenbalk->isChecked();
+    Values.Statusbar = mnuStatusbalk->isChecked();
+    Values.HelpBalloons = mnuHelpballonnetjes->isChecked();
+    return Values;
 }
 
 void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
 {
     for (const QString& Argument : Arguments) {
-        const bool IsOption = Argument.startsWith(u'-') || (Argument.startsWith(u'/') && Argument.size() == 2);
-        if (!IsOption) {
+        if (!IsCommandLineSwitch(Argument)) {
             // A missing file, and a folder, is skipped without a message.
             if (const QFileInfo File(Argument); !File.exists() || File.isDir())
                 continue;
@@ -503,26 +425,16 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
                 const TBusyCursor Busy;
                 Files->LoadTableFile(Argument);
             }
-            State = QuestionList.Count() > 0 ? msIdle : msNoTable;
-            AccentsConverted = false;
-            UpdateCommandStates();
+            ShowTableRead();
             continue;
         }
-        if (Argument.size() < 2)
-            continue;
-        switch (Argument.at(1).toUpper().unicode()) {
+        switch (SwitchLetter(Argument).unicode()) {
         case 'E': mnuTabelbewerken->setVisible(false); btnBewerken->hide(); break;
         case 'I': mnuInvulvragen->setVisible(false); btnInvullen->hide(); break;
         case 'M': mnuMeerkeuzevragen->setVisible(false); btnMeerkeuze->hide(); break;
         case 'T': mnuTraining->setVisible(false); btnTraining->hide(); break;
         case 'P': mnuAfdrukken->setVisible(false); break;
-        case '?':
-            ShowNotice(this, QStringLiteral("msgCommandosyntax"),
-                       QStringLiteral("Commandosyntax:\nMEMORANT [-optie] [-optie] [bestandsnaam]\n"
-                                      "-E = bewerken uitgeschakeld\n-I = invullen uitgeschakeld\n"
-                                      "-M = meerkeuze uitgeschakeld\n-T = training uitgeschakeld\n"
-                                      "-P = afdrukken uitgeschakeld\n-? = commandosyntax tonen"));
-            break;
+        case '?': ShowNotice(this, QStringLiteral("msgCommandosyntax"), CommandLineSyntax()); break;
         default: break;
         }
     }
@@ -532,8 +444,8 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
 
 void TfrmMain::UpdateCommandStates()
 {
-    ShowStatusCounters();
-    SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
+    StatusBar->ShowCounters(QuestionList);
+    pnlScore->SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
     EnableCommands();
     ShowScreenOfState();
     Speech->UpdateCommandStates();
@@ -543,17 +455,6 @@ void TfrmMain::UpdateCommandStates()
         RefreshDebugList();
     if (State == msNoTable)
         SetPrompt(QStringLiteral("Open bestaande tabel"), QStringLiteral("of maak een nieuwe aan"));
-}
-
-void TfrmMain::ShowStatusCounters()
-{
-    // File names are in the system's encoding, not the table's code page.
-    const QString Name = TableFilePath(QuestionList.ListName);
-    StatusPanels[5]->setText(QStringLiteral("Bestand: ") + Name.mid(Name.lastIndexOf(QLatin1Char('/')) + 1));
-    StatusPanels[0]->setText(QStringLiteral("totaal: %1").arg(QuestionList.Count()));
-    StatusPanels[1]->setText(QStringLiteral("rest: %1").arg(QuestionList.Rest));
-    StatusPanels[2]->setText(QStringLiteral("goed: %1").arg(QuestionList.RightAnswers));
-    StatusPanels[3]->setText(QStringLiteral("fout: %1").arg(QuestionList.WrongAnswers));
 }
 
 void TfrmMain::EnableCommands()
@@ -581,13 +482,7 @@ void TfrmMain::EnableCommands()
 
 void TfrmMain::ShowScreenOfState()
 {
-    const bool Editing = State == msEdit;
-    const bool Quiz = IsQuizState(State);
     const bool PanelActive = State >= msEdit && State <= msFillInAnswered;
-    for (QToolButton* Button : {btnPgUp, btnPgDn, btnVraagFont, btnAntwoordFont})
-        Button->setVisible(Editing);
-    btnVraagToClipboard->setVisible(Quiz);
-    btnAntwoordToClipboard->setVisible(Quiz);
     pnlTraining->SetButtonStates(State);
     pnlInvoer->btnToonAntwoord->setEnabled(State == msFillInQuestion);
     pnlInvoer->btnToonHint->setEnabled(State == msFillInQuestion || State == msFillInAnswered);
@@ -601,36 +496,14 @@ void TfrmMain::ShowScreenOfState()
     pnlMeerkeuze->setVisible(State == msChoiceQuestion || State == msChoiceAnswered);
     pnlInvoer->setVisible(State == msFillInQuestion || State == msFillInAnswered);
     pnlKlaar->setVisible(State == msFinished && QuestionList.Sessions > 0);
-    pnlEdit->setVisible(Editing);
+    pnlEdit->setVisible(State == msEdit);
     if (LogoWasVisible != !imgLogo->isHidden())
         FormResize();
-
-    if (!Editing)
-        lblItemNr->clear();
-    lblVraag->setEnabled(PanelActive);
-    lblAntwoord->setEnabled(PanelActive);
-    memVraag->setVisible(Editing);
-    memAntwoord->setVisible(Editing);
-    memVraag->setReadOnly(!Editing);
-    memAntwoord->setReadOnly(!Editing);
-    lblVraagTekst->setVisible(!Editing);
-    lblAntwoordTekst->setVisible(!Editing);
-    const QColor Back = PanelActive ? WindowColour() : ButtonFaceColour();
-    for (QWidget* Field : {static_cast<QWidget*>(memVraag), static_cast<QWidget*>(memAntwoord),
-                           static_cast<QWidget*>(lblVraagTekst), static_cast<QWidget*>(lblAntwoordTekst)})
-        SetBackground(Field, Back);
-    if (Quiz) {
-        if (!timTijd->isActive())
-            timTijd->start();
-    } else {
+    pnlVraagAntwoord->ShowState(State);
+    if (!IsQuizState(State))
         timTijd->stop();
-    }
-    if (!PanelActive) {
-        memVraag->SetText(QString());
-        memAntwoord->SetText(QString());
-        lblVraagTekst->clear();
-        lblAntwoordTekst->clear();
-    }
+    else if (!timTijd->isActive())
+        timTijd->start();
 }
 
 void TfrmMain::ShowIdlePrompts()
@@ -647,6 +520,8 @@ void TfrmMain::SetPrompt(const QString& Line1, const QString& Line2)
     lblPrompt1->setText(Line1);
     lblPrompt2->setText(Line2);
 }
+
+void TfrmMain::ShowAnswerLine(const QString& Text) { pnlVraagAntwoord->ShowAnswerLine(Text); }
 
 // ---------------------------------------------------------------- layout
 
@@ -711,41 +586,12 @@ void TfrmMain::FormResize()
     update();
 }
 
-// ---------------------------------------------------------------- score meter
-
-void TfrmMain::CreateScoreMeter()
-{
-    const QColor Colours[5] = {QColor(128, 0, 0), QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0),
-                               QColor(0, 255, 255)};
-    for (int Block = 0; Block < 40; ++Block) {
-        auto* Item = new QWidget(pnlScoreMeter);
-        Item->setObjectName(QStringLiteral("ScoreBlock%1").arg(Block));
-        Item->setGeometry(2 + 8 * Block, 3, 7, 10);
-        Item->setAutoFillBackground(true);
-        SetBackground(Item, Colours[Block / 8]);
-        Item->hide();
-        ScoreBlocks.push_back(Item);
-    }
-}
-
-void TfrmMain::SetScoreMeter(int Blocks)
-{
-    for (int Block = 0; Block < static_cast<int>(ScoreBlocks.size()); ++Block)
-        ScoreBlocks[Block]->setVisible(Block < Blocks);
-}
-
-int TfrmMain::ScoreMeterBlocks() const
-{
-    return static_cast<int>(std::count_if(ScoreBlocks.begin(), ScoreBlocks.end(),
-                                          [](const QWidget* Block) { return !Block->isHidden(); }));
-}
+int TfrmMain::ScoreMeterBlocks() const { return pnlScore->ScoreMeterBlocks(); }
 
 // ---------------------------------------------------------------- keys
 
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
 {
-    if (Event->type() == QEvent::KeyPress && !ResendingKey)
-        return PreviewKey(Watched, static_cast<QKeyEvent*>(Event));
     if (Event->type() == QEvent::ShortcutOverride && Watched->isWidgetType() &&
         static_cast<QWidget*>(Watched)->window() == this && CommandKeys->TakesOverride(*static_cast<QKeyEvent*>(Event))) {
         Event->ignore(); // the command's shortcut, not the edit field's
@@ -759,60 +605,6 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
     return QMainWindow::eventFilter(Watched, Event);
 }
 
-// Every key meant for a widget of this window comes here first. The window
-// handles it, then hands a copy (with the character it may have changed) to
-// the widget it was meant for.
-bool TfrmMain::PreviewKey(QObject* Watched, QKeyEvent* Event)
-{
-    if (!Watched->isWidgetType() || static_cast<QWidget*>(Watched)->window() != this)
-        return false;
-    // A key that its widget ignored passes here again on its way up to the
-    // parents; it was handled the first time.
-    const bool PassingUp = Event == LastPreviewedKey && LastPreviewedReceiver != nullptr &&
-                           static_cast<QWidget*>(Watched) == static_cast<const QWidget*>(LastPreviewedReceiver)->parentWidget();
-    LastPreviewedKey = Event;
-    LastPreviewedReceiver = Watched;
-    if (PassingUp)
-        return false;
-    bool Consumed = false;
-    if (!RunCommand([&] { Consumed = FormKeyDown(Event); }) || Consumed) {
-        Event->accept();
-        return true;
-    }
-    const QString Text = Event->text();
-    char Key = 0;
-    if (Text.size() == 1) {
-        if (const std::optional<std::string> Bytes = QtToWin(Text); Bytes && Bytes->size() == 1)
-            Key = (*Bytes)[0];
-        if ((Event->modifiers() & Qt::ControlModifier) && Text.at(0).isLetter() && Text.at(0).unicode() < 128)
-            Key = static_cast<char>(Text.at(0).toUpper().unicode() & 0x1F);
-        // Ctrl with a digit or a punctuation key types nothing (so a second
-        // accent key leaves the pending accent alone); AltGr may be Ctrl+Alt.
-        else if ((Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier &&
-                 Text.at(0) > u' ' && !Text.at(0).isLetter())
-            Key = 0;
-    }
-    if (Key == 0)
-        return false;
-    const char Typed = Key;
-    if (!RunCommand([&] { FormKeyPress(Key); }))
-        Key = 0;
-    if (Key == 0) {
-        Event->accept();
-        return true;
-    }
-    if (Key == Typed)
-        return false;
-    QKeyEvent Changed(Event->type(), Event->key(), Event->modifiers(), Event->nativeScanCode(),
-                      Event->nativeVirtualKey(), Event->nativeModifiers(), WinToQt(std::string(1, Key)),
-                      Event->isAutoRepeat(), Event->count());
-    ResendingKey = true;
-    QCoreApplication::sendEvent(Watched, &Changed);
-    ResendingKey = false;
-    Event->setAccepted(Changed.isAccepted());
-    return true;
-}
-
 bool TfrmMain::FormKeyDown(QKeyEvent* Event)
 {
     // The accent keys see the key first; a key they take goes nowhere else.
@@ -820,7 +612,7 @@ bool TfrmMain::FormKeyDown(QKeyEvent* Event)
         return true;
     const Qt::KeyboardModifiers Held = Event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (Event->key() == Qt::Key_F12 && Held == (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
-        ToggleDebugList();
+        lbxDebug->Toggle(DebugListArea(), State);
         return true;
     }
     // Shift, Ctrl or Alt held with F2 or F3 makes no difference.
@@ -860,38 +652,40 @@ void TfrmMain::HandleQuizKey(char& Key)
         return;
     }
     if (State != msFinished && QuestionList.Rest <= 0)
-        State = msFinished;
+        SetState(msFinished);
     if (Key == 27)
         AskAbortQuiz();
     switch (State) {
-    case msTrainingQuestion: pnlTraining->TrainingRevealKey(Key); break;
-    case msTrainingAnswer: pnlTraining->TrainingJudgeKey(Key); break;
-    case msChoiceQuestion: pnlMeerkeuze->ChoiceAnswerKey(Key); break;
-    case msChoiceAnswered: pnlMeerkeuze->ChoiceNextKey(Key); break;
-    case msFillInQuestion: pnlInvoer->FillInAnswerKey(Key); break;
-    case msFillInAnswered: pnlInvoer->FillInNextKey(Key); break;
+    case msTrainingQuestion: EnterQuizState(pnlTraining->TrainingRevealKey(Key)); break;
+    case msTrainingAnswer: EnterQuizState(pnlTraining->TrainingJudgeKey(Key)); break;
+    case msChoiceQuestion: EnterQuizState(pnlMeerkeuze->ChoiceAnswerKey(Key)); break;
+    case msChoiceAnswered: EnterQuizState(pnlMeerkeuze->ChoiceNextKey(Key)); break;
+    case msFillInQuestion: EnterQuizState(pnlInvoer->FillInAnswerKey(Key)); break;
+    case msFillInAnswered: EnterQuizState(pnlInvoer->FillInNextKey(Key)); break;
     case msFinished: ShowResults(); break;
     default: break;
     }
     UpdateCommandStates();
 }
 
-void TfrmMain::ToggleDebugList()
+void TfrmMain::TakeQuizStep(int NextState)
 {
-    if (lbxDebug->isVisible()) {
-        lbxDebug->hide();
-        return;
-    }
-    lbxDebug->setGeometry(DebugListArea());
-    lbxDebug->show();
-    lbxDebug->raise();
-    RefreshDebugList();
+    EnterQuizState(NextState);
+    UpdateCommandStates();
 }
 
-void TfrmMain::RefreshDebugList()
+void TfrmMain::EnterQuizState(int NextState)
 {
-    DebugLines->Refresh(State == msChoiceQuestion || State == msChoiceAnswered ? 1 : 0);
+    if (NextState == State)
+        return;
+    SetState(NextState);
+    if (NextState == msTrainingQuestion || NextState == msChoiceQuestion || NextState == msFillInQuestion)
+        ShowNextQuestion();
+    else if (NextState == msFinished)
+        ShowResults();
 }
+
+void TfrmMain::RefreshDebugList() { lbxDebug->Refresh(State); }
 
 void TfrmMain::btnVraagToClipboardClick() { memVraag->CopyAllToClipboard(); }
 
@@ -903,10 +697,7 @@ void TfrmMain::StartQuiz(int Mode)
 {
     if (State == msNoTable)
         return;
-    QToolButton* ModeButton = Mode == msTrainingQuestion ? btnTraining
-                              : Mode == msChoiceQuestion ? btnMeerkeuze
-                                                         : btnInvullen;
-    if (ModeButton->isHidden())
+    if (!ModeAvailable(Mode))
         return;
     if (State == msEdit) {
         pnlEdit->StopEditing(Mode);
@@ -918,11 +709,10 @@ void TfrmMain::StartQuiz(int Mode)
     if (State < msEdit || State > msFillInAnswered || QuestionList.Rest == 0) {
         QuestionList.StartSession();
         QuizStartTime = QDateTime::currentDateTime();
-        StatusPanels[4]->setText(QStringLiteral("tijd: 0:00:00"));
+        StatusBar->ShowElapsed(0);
     }
-    memAntwoord->SetText(QString());
-    lblAntwoordTekst->clear();
-    State = Mode;
+    ShowAnswerLine(QString());
+    SetState(Mode);
     UpdateCommandStates();
     if (Mode == msFillInQuestion)
         pnlInvoer->memInvoer->setFocus();
@@ -936,27 +726,21 @@ void TfrmMain::ShowNextQuestion()
     QuestionList.Tolerant = mnuTolerant->isChecked();
     QuestionList.IntelliMC = mnuIntelliMC->isChecked();
     QuestionList.UseSample = mnuSteekproef->isChecked();
-    ApplyColumnFont(memVraag, QuestionList.QFont());
-    ApplyColumnFont(lblVraagTekst, QuestionList.QFont());
-    ApplyColumnFont(memAntwoord, QuestionList.AFont());
-    ApplyColumnFont(lblAntwoordTekst, QuestionList.AFont());
+    pnlVraagAntwoord->ApplyColumnFonts(QuestionList.QFont(), QuestionList.AFont());
     std::string Question;
     try {
         QuestionList.NextQuestion(Question);
     } catch (const EMultiChoiceError& Error) {
         if (State == msChoiceQuestion) {
             ShowNotice(this, QStringLiteral("msgMeerkeuze"), ExceptionText(Error.what()));
-            State = msIdle;
+            SetState(msIdle);
             UpdateCommandStates();
             return;
         }
         Question = QuestionList.CurrentQuestion();
     }
-    const QString Shown = ColumnToQt(Question, QuestionList.QFont().Charset);
-    memVraag->SetText(Shown);
-    lblVraagTekst->setText(Shown);
-    memAntwoord->SetText(QString());
-    lblAntwoordTekst->clear();
+    pnlVraagAntwoord->ShowQuestionLine(ColumnToQt(Question, QuestionList.QFont().Charset));
+    ShowAnswerLine(QString());
     if (State == msTrainingQuestion)
         SetPrompt(QStringLiteral("Neem het antwoord in gedachten en controleer jezelf"),
                   QStringLiteral("Druk op spatie voor het antwoord   (Esc=stoppen)"));
@@ -974,7 +758,7 @@ void TfrmMain::AskAbortQuiz()
     if (!AskYesNo(QStringLiteral("Deze memorant-sessie afbreken?"), false))
         return;
     pnlKlaar->FillReport();
-    State = msAborted;
+    SetState(msAborted);
     UpdateCommandStates();
 }
 
@@ -991,11 +775,7 @@ void TfrmMain::ShowResults()
 
 void TfrmMain::timTijdTimer()
 {
-    const qint64 Seconds = QuizStartTime.secsTo(QDateTime::currentDateTime()) % (24 * 3600);
-    StatusPanels[4]->setText(QStringLiteral("tijd: %1:%2:%3")
-                                 .arg(Seconds / 3600)
-                                 .arg(Seconds / 60 % 60, 2, 10, QChar(u'0'))
-                                 .arg(Seconds % 60, 2, 10, QChar(u'0')));
+    StatusBar->ShowElapsed(QuizStartTime.secsTo(QDateTime::currentDateTime()) % (24 * 3600));
 }
 
 // ---------------------------------------------------------------- other commands
@@ -1005,7 +785,7 @@ void TfrmMain::mnuTabelbewerkenClick()
     if (State == msEdit)
         pnlEdit->StopEditing(msIdle);
     else
-        pnlEdit->StartEditing();
+        StartEditing();
     UpdateCommandStates();
 }
 
@@ -1036,6 +816,42 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     bool MayClose = false;
     if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
         return;
-    WindowSettings->SaveSettings();
+    WindowSettings->SaveSettings(CollectSettings(), *this);
     Event->accept();
 }
+
+// ---------------------------------------------------------------- the doors
+
+bool TfrmMain::ModeAvailable(int Mode) const
+{
+    const QToolButton* Button = Mode == msEdit                 ? btnBewerken
+                                : Mode == msTrainingQuestion ? btnTraining
+                                : Mode == msChoiceQuestion   ? btnMeerkeuze
+                                                             : btnInvullen;
+    return !Button->isHidden();
+}
+
+bool TfrmMain::ReverseTicked() const { return mnuOmgekeerd->isChecked(); }
+
+void TfrmMain::StoreTypedText() { pnlEdit->StoreEdits(); }
+
+void TfrmMain::ShowReading(const QString& File)
+{
+    SetPrompt(QStringLiteral("Inlezen tabel %1...").arg(QDir::toNativeSeparators(File)), QString());
+    lblPrompt1->repaint();
+}
+
+void TfrmMain::TableReplaced()
+{
+    pnlKlaar->ClearChart();
+    SetState(QuestionList.Count() > 0 ? msIdle : msNoTable);
+}
+
+void TfrmMain::ShowTableRead()
+{
+    SetState(QuestionList.Count() > 0 ? msIdle : msNoTable);
+    AccentsConverted = false;
+    UpdateCommandStates();
+}
+
+void TfrmMain::StartEditing() { pnlEdit->StartEditing(); }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: the one question table, the state machine of the screens
-// and the hub that the quiz screens, the editor, the file commands and the
-// dialogs work through.
+// The main window: the one question table, the state machine of the screens,
+// and the hub that wires the menu and toolbar commands to the quiz screens,
+// the editor, the file commands and the dialogs. Those see the window only
+// through its doors: TQuizDoor (quiz screens, editor) and TFileDoor (file
+// commands).
 #pragma once
 
 #include <QDateTime>
@@ -9,18 +11,16 @@
 #include <QStringList>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "ui/mainstate.h"
 #include "table/questionlist.h"
+#include "ui/filedoor.h"
+#include "ui/mainstate.h"
+#include "ui/quizdoor.h"
 
 class QAction;
-class QFrame;
 class QKeyEvent;
 class QLabel;
-class QListView;
 class QMenu;
-class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -30,19 +30,25 @@ class TTrainingPanel;
 class TResultsPanel;
 class TChoicePanel;
 class TFillInPanel;
+class TScorePanel;
+class TQuestionPanel;
+class TTitlePanel;
+class TStatusPanels;
+class TKeyPreview;
 class TQuizOptions;
 class TAccentKeys;
 class TCommandKeys;
-class TDebugListModel;
+class TDebugList;
 class TEditPanel;
 class TFileCommands;
 class TWindowSettings;
 class TDlgSlaFoutenOp;
 class TfrmPrint;
 class TfrmAbout;
+struct TSettingsValues;
 class TSpeechCommands;
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, public TQuizDoor, public TFileDoor {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* Parent = nullptr);
@@ -50,24 +56,37 @@ public:
 
     // --- fields ---
     TQuestionlist QuestionList;
-    int State = msNoTable;
+    int State = msNoTable; // written by SetState alone
     QDateTime QuizStartTime;
     bool AccentsConverted = false;
     bool FirstActivation = true;
     std::string SearchText; // UTF-8: the columns may differ in code page
 
+    // --- the doors: what the quiz screens, the editor and the file commands see ---
+    TQuestionlist& Table() override { return QuestionList; }
+    [[nodiscard]] int CurrentState() const override { return State; }
+    void SetState(int NewState) override { State = NewState; }
+    [[nodiscard]] bool ModeAvailable(int Mode) const override;
+    [[nodiscard]] bool ReverseTicked() const override;
+    void SetPrompt(const QString& Line1, const QString& Line2) override;
+    void ShowAnswerLine(const QString& Text) override;
+    void StartQuiz(int Mode) override;
+    void ShowNextQuestion() override;
+    void ShowResults() override;
+    void HandleQuizKey(char& Key) override;
+    void TakeQuizStep(int NextState) override;
+    void UpdateCommandStates() override;
+    QWidget& Window() override { return *this; }
+    void StoreTypedText() override;
+    void ShowReading(const QString& File) override;
+    void TableReplaced() override;
+    void ShowTableRead() override;
+    void StartEditing() override;
+
     // --- operations ---
-    void UpdateCommandStates();
-    void SetPrompt(const QString& Line1, const QString& Line2);
     void CenterControl(QWidget* Control);
-    void HandleQuizKey(char& Key);
     void RefreshDebugList();
-    void StartQuiz(int Mode);
-    void ShowNextQuestion();
     void AskAbortQuiz();
-    void ShowResults();
-    void CreateScoreMeter();
-    void SetScoreMeter(int Blocks);
     void InitOnFirstActivate();
     void CarryOutCommandLine(const QStringList& Arguments);
     // The arguments that the first activation carries out.
@@ -79,7 +98,7 @@ public:
     [[nodiscard]] int ClientWidth() const;
     [[nodiscard]] int ClientHeight() const;
 
-    // --- key handling (the window sees every key first) ---
+    // --- key handling (the key preview hands every key to these first) ---
     bool FormKeyDown(QKeyEvent* Event); // true: the key is consumed
     void FormKeyPress(char& Key);
     // The code page of the column that the focused memo edits.
@@ -104,30 +123,23 @@ public:
         *btnSequential;
 
     // --- status bar: totaal, rest, goed, fout, tijd, Bestand ---
-    QStatusBar* StatusBar;
-    QLabel* StatusPanels[6];
+    TStatusPanels* StatusBar;
+    QLabel** StatusPanels; // the six panels of StatusBar
 
-    // --- score panel ---
-    QFrame* pnlScore;
-    QLabel* lblScore;
-    QFrame* pnlScoreMeter;
-    QLabel* lblScale[11]; // lbl0 .. lbl10
-    std::vector<QWidget*> ScoreBlocks;
-
-    // --- question/answer panel ---
-    QFrame* pnlVraagAntwoord;
+    // --- score panel, question/answer panel (with the editor's memos) ---
+    TScorePanel* pnlScore;
+    TQuestionPanel* pnlVraagAntwoord;
     QLabel *lblVraag, *lblAntwoord, *lblVraagTekst, *lblAntwoordTekst, *lblItemNr;
     TMemo *memVraag, *memAntwoord;
     QToolButton *btnVraagFont, *btnPgUp, *btnPgDn, *btnAntwoordFont, *btnVraagToClipboard,
         *btnAntwoordToClipboard;
 
     // --- title screen, logo, prompts, debug list, clock ---
-    QFrame* pnlTitel;
-    QLabel *lblTitel, *Label1, *lblSubTitel, *imgTitelLogo;
+    TTitlePanel* pnlTitel;
+    QLabel* lblSubTitel;
     QLabel* imgLogo;
     QLabel *lblPrompt1, *lblPrompt2;
-    QListView* lbxDebug;
-    TDebugListModel* DebugLines;
+    TDebugList* lbxDebug;
     QTimer* timTijd;
 
     // --- lower panels and collaborators ---
@@ -161,7 +173,7 @@ public:
     void btnAntwoordToClipboardClick();
     void timTijdTimer();
 
-    // Sees every event of the application first: keys, tool tips, resizes.
+    // Sees every event of the application first: shortcuts, tool tips, resizes.
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 signals:
@@ -177,26 +189,27 @@ private:
     void createMenus();
     void createToolBars();
     void createStatusBar();
-    void createScorePanel(QWidget* Client);
-    void createQuestionPanel(QWidget* Client);
-    void createTitlePanel(QWidget* Client);
+    void createPanels(QWidget* Client);
     void createPromptsAndDebugList(QWidget* Client);
     void createCollaborators(QWidget* Client);
+    // Every command of the menus, the toolbar and the panel buttons to its
+    // handler, in one place.
+    void connectCommands();
     void FormActivate();
-    void ShowStatusCounters();
+    void ApplySettings(const TSettingsValues& Values);
+    [[nodiscard]] TSettingsValues CollectSettings() const;
+    // Moves the quiz to NextState: a question state asks the next question,
+    // the finished state shows the results.
+    void EnterQuizState(int NextState);
     void EnableCommands();
     void ShowScreenOfState();
     void ShowIdlePrompts();
-    void ToggleDebugList();
     [[nodiscard]] QList<QWidget*> LowerPanels() const;
     [[nodiscard]] int ToolbarOffset() const;
     [[nodiscard]] QRect DebugListArea() const;
     void PlaceAt(QWidget* Control, int Left, int Top);
-    bool PreviewKey(QObject* Watched, QKeyEvent* Event);
 
     QWidget* Client = nullptr;
+    TKeyPreview* KeyPreview = nullptr;
     QStringList PendingArguments;
-    const QKeyEvent* LastPreviewedKey = nullptr;
-    const QObject* LastPreviewedReceiver = nullptr;
-    bool ResendingKey = false;
 };

@@ -1,26 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: its title and icon, Qt's own texts in Dutch, the
-// command line that belongs to the program alone, and the general error
-// display for every failure that reaches the event loop.
+// command line that belongs to the program alone, and the last net for every
+// failure that reaches the event loop.
 #pragma once
 
 #include <QApplication>
 #include <QStringList>
 
-// The program's title, the caption of its message boxes.
-inline constexpr const char* ProgramTitle = "Memorant Voor Windows";
-
-// The message as the error display shows it: a full stop is added when the
-// last character sorts after the full stop.
-[[nodiscard]] QString ErrorDisplayText(const QString& Message);
-
-// The message of an exception: UTF-8 where it is (file names of the system),
-// else Windows-1252 (texts of a table).
-[[nodiscard]] QString ExceptionText(const char* What);
-
-// The general error display: a message box with the program's title, an
-// error icon and one OK button.
-void ShowGeneralError(const QString& Message);
+#include "ui/errordisplay.h"
 
 // Where Qt's own translations are looked for: Qt's folder, then a folder
 // "translations" beside the program.
@@ -29,10 +16,6 @@ void ShowGeneralError(const QString& Message);
 // context menus of edit fields) from the first of Folders that has them.
 // False when none has; Qt's English texts then stay.
 bool LoadQtTranslations(QCoreApplication& Application, const QStringList& Folders);
-
-// Shows the exception being handled by the general error display; called
-// from a catch block. Never throws.
-void ShowCurrentException() noexcept;
 
 class TMemorantApplication : public QApplication {
     Q_OBJECT

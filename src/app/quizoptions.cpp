@@ -8,18 +8,11 @@
 
 #include "ui/commandguard.h"
 #include "app/frmmain.h"
+#include "files/windowsettings.h"
 
-TQuizOptions::TQuizOptions(TfrmMain& Main) : QObject(&Main), Main(Main)
-{
-    Connect(Main.mnuOmgekeerd, &TQuizOptions::ToggleReverse);
-    Connect(Main.mnuRepeteren, &TQuizOptions::ToggleRepeatErrors);
-    Connect(Main.mnuTolerant, &TQuizOptions::ToggleTolerant);
-    Connect(Main.mnuSteekproef, &TQuizOptions::mnuSteekproefClick);
-    Connect(Main.mnuIntelliMC, &TQuizOptions::ToggleIntelliMC);
-    Connect(Main.mnuSequential, &TQuizOptions::ToggleSequential);
-}
+TQuizOptions::TQuizOptions(TfrmMain& Main) : QObject(&Main), Main(Main) {}
 
-void TQuizOptions::Connect(QAction* Item, void (TQuizOptions::*Command)())
+void TQuizOptions::ConnectOption(QAction* Item, void (TQuizOptions::*Command)())
 {
     ConnectCommand(Item, &QAction::triggered, this, [this, Item, Command] {
         if (Item->isCheckable()) {
@@ -29,6 +22,28 @@ void TQuizOptions::Connect(QAction* Item, void (TQuizOptions::*Command)())
         (this->*Command)();
         Main.UpdateCommandStates();
     });
+}
+
+void TQuizOptions::ApplyKept(const TSettingsValues& Values)
+{
+    if (Values.Reverse)
+        ToggleReverse();
+    if (Values.RepeatErrors)
+        ToggleRepeatErrors();
+    if (Values.Tolerant)
+        ToggleTolerant();
+    Main.mnuIntelliMC->setChecked(Values.IntelliMC);
+    if (Values.Sequential)
+        ToggleSequential();
+}
+
+void TQuizOptions::KeepIn(TSettingsValues& Values) const
+{
+    Values.Reverse = Main.mnuOmgekeerd->isChecked();
+    Values.RepeatErrors = Main.mnuRepeteren->isChecked();
+    Values.Tolerant = Main.mnuTolerant->isChecked();
+    Values.IntelliMC = Main.mnuIntelliMC->isChecked();
+    Values.Sequential = Main.mnuSequential->isChecked();
 }
 
 void TQuizOptions::ToggleReverse() { Flip(Main.mnuOmgekeerd); }

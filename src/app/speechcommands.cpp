@@ -8,8 +8,11 @@
 #include <QToolButton>
 
 #include "app/frmmain.h"
+#include "app/questionpanel.h"
+#include "app/statuspanels.h"
 #include "editor/codepage.h"
 #include "files/filecommands.h"
+#include "formats/tablefilename.h"
 #include "speech/columnlanguage.h"
 #include "speech/dlgtaaluitspreken.h"
 #include "speech/memorylanguagekeeper.h"

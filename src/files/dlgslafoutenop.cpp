@@ -12,10 +12,10 @@
 #include <optional>
 
 #include "ui/commandguard.h"
-#include "app/frmmain.h"
-#include "ui/uistyle.h"
-#include "files/filecommands.h"
+#include "files/tablefiledialog.h"
+#include "table/questionlist.h"
 #include "ui/frmjanee.h"
+#include "ui/uistyle.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ constexpr int TopErrorClass = 10;
 
 } // namespace
 
-TDlgSlaFoutenOp::TDlgSlaFoutenOp(TfrmMain& Main) : QDialog(&Main), Main(Main)
+TDlgSlaFoutenOp::TDlgSlaFoutenOp(QWidget& Owner, const TQuestionlist& Table) : QDialog(&Owner), Table(Table)
 {
     setObjectName(QStringLiteral("DlgSlaFoutenOp"));
     setWindowTitle(QStringLiteral("Fouten opslaan"));
@@ -91,7 +91,7 @@ QString TDlgSlaFoutenOp::AffectedCountText(const QString& Text) const
     int Count = 0;
     if (N <= TopErrorClass)
         for (int K = TopErrorClass; K >= std::max(N, 0); --K)
-            Count += Main.QuestionList.ErrorStat(K);
+            Count += Table.ErrorStat(K);
     return QStringLiteral("(betreft %1 %2)").arg(Count).arg(Count == 1 ? QStringLiteral("vraag") : QStringLiteral("vragen"));
 }
 

@@ -13,12 +13,13 @@ class QLabel;
 class QPushButton;
 class QShowEvent;
 class QSpinBox;
-class TfrmMain;
+class TQuestionlist;
 
 class TDlgSlaFoutenOp : public QDialog {
     Q_OBJECT
 public:
-    explicit TDlgSlaFoutenOp(TfrmMain& Main);
+    // A dialog of Owner that counts the wrong answers of Table.
+    TDlgSlaFoutenOp(QWidget& Owner, const TQuestionlist& Table);
 
     // Sets the number field to 1 within the range 0..MaxErrorStat.
     void Prepare(int MaxErrorStat);
@@ -48,5 +49,5 @@ private:
     void edtFoutAantalChange(const QString& Text);
     void OKBtnClick();
 
-    TfrmMain& Main;
+    const TQuestionlist& Table;
 };

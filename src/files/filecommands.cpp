@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/filecommands.h"
 
-#include <QAbstractItemView>
-#include <QAction>
-#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,63 +9,15 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "ui/busycursor.h"
-#include "ui/commandguard.h"
-#include "tableeditor/editpanel.h"
-#include "app/frmmain.h"
-#include "app/memorantapplication.h"
-#include "quizscreens/resultspanel.h"
 #include "files/dlgslafoutenop.h"
-#include "ui/frmjanee.h"
-#include "files/tablefiledialog.h"
-#include "formats/tablefiles.h"
 #include "files/windowsettings.h"
-
-QStringList NameFilters(const QString& Filter)
-{
-    const QStringList Parts = Filter.split(u'|');
-    QStringList Filters;
-    for (qsizetype i = 0; i + 1 < Parts.size(); i += 2) {
-        QStringList Patterns = Parts[i + 1].split(u';');
-#ifndef Q_OS_WIN
-        // "*.*" would hide every file whose name has no point.
-        for (QString& Pattern : Patterns)
-            if (Pattern == QStringLiteral("*.*"))
-                Pattern = QStringLiteral("*");
-#endif
-        Filters << Parts[i] + QStringLiteral(" (") + Patterns.join(u' ') + u')';
-    }
-    return Filters;
-}
-
-QFileDialog* MakeTableDialog(QWidget* Parent, const QString& Name, const QString& Filter, bool ForSaving)
-{
-    auto* Dialog = new TTableFileDialog(Parent);
-    Dialog->setObjectName(Name);
-    Dialog->setOption(QFileDialog::DontUseNativeDialog);
-    Dialog->setNameFilters(NameFilters(Filter));
-    Dialog->setDefaultSuffix(QStringLiteral("mt4"));
-    if (ForSaving) {
-        Dialog->setAcceptMode(QFileDialog::AcceptSave);
-        Dialog->setFileMode(QFileDialog::AnyFile);
-        Dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    } else {
-        Dialog->SetUpForOpening();
-    }
-    // The completion list of the file name is a window of its own: it goes
-    // with the dialog, and leaves the keyboard to the main window.
-    QObject::connect(Dialog, &QDialog::finished, Dialog, [Dialog] {
-        for (QCompleter* Completer : Dialog->findChildren<QCompleter*>()) {
-            if (QAbstractItemView* List = Completer->popup(); List->isVisible())
-                List->hide();
-        }
-    });
-    return Dialog;
-}
-
-std::string TableFileName(const QString& Path) { return QFile::encodeName(Path).toStdString(); }
-
-QString TableFilePath(const std::string& FileName) { return QFile::decodeName(QByteArray::fromStdString(FileName)); }
+#include "formats/tableimport.h"
+#include "formats/tablefiles.h"
+#include "table/questionlist.h"
+#include "ui/busycursor.h"
+#include "ui/errordisplay.h"
+#include "ui/filedoor.h"
+#include "ui/frmjanee.h"
 
 namespace {
 
@@ -82,10 +31,11 @@ QString FolderOf(const QString& FileName)
 
 } // namespace
 
-TFileCommands::TFileCommands(TfrmMain& Main) : QObject(&Main), Main(Main)
+TFileCommands::TFileCommands(TFileDoor& Door, TWindowSettings& Settings, TDlgSlaFoutenOp& Dialog)
+    : QObject(&Door.Window()), Door(Door), Settings(Settings), DlgSlaFoutenOp(Dialog)
 {
-    dlgOpen = MakeTableDialog(&Main, QStringLiteral("dlgOpen"), OpenTableFilter, false);
-    dlgSave = MakeTableDialog(&Main, QStringLiteral("dlgSave"), SaveTableFilter, true);
+    dlgOpen = MakeTableDialog(&Door.Window(), QStringLiteral("dlgOpen"), OpenTableFilter, false);
+    dlgSave = MakeTableDialog(&Door.Window(), QStringLiteral("dlgSave"), SaveTableFilter, true);
     OpenFilter = dlgOpen->nameFilters().constFirst();
     SaveFilter = dlgSave->nameFilters().constFirst();
     // A bare name gets the extension of the format chosen.
@@ -94,12 +44,6 @@ TFileCommands::TFileCommands(TfrmMain& Main) : QObject(&Main), Main(Main)
         const QString Extension = Star < 0 ? QString() : Filter.mid(Star + 2).section(u' ', 0, 0).remove(u')');
         dlgSave->setDefaultSuffix(Extension.isEmpty() || Extension == u"*" ? QStringLiteral("mt4") : Extension);
     });
-
-    ConnectCommand(Main.mnuNieuw, &QAction::triggered, this, &TFileCommands::NewTable);
-    ConnectCommand(Main.mnuOpenen, &QAction::triggered, this, &TFileCommands::OpenTables);
-    ConnectCommand(Main.mnuOpslaan, &QAction::triggered, this, &TFileCommands::SaveTable);
-    ConnectCommand(Main.mnuOpslaanAls, &QAction::triggered, this, &TFileCommands::SaveTableAs);
-    ConnectCommand(Main.mnuFoutenOpslaan, &QAction::triggered, this, &TFileCommands::SaveWrongAnswers);
 }
 
 bool TFileCommands::AskSaveChanges()
@@ -108,80 +52,77 @@ bool TFileCommands::AskSaveChanges()
     if (Answer == TYesNoAnswer::Yes)
         SaveTable();
     else if (Answer == TYesNoAnswer::No)
-        Main.QuestionList.Changed = false;
-    Main.UpdateCommandStates();
+        Door.Table().Changed = false;
+    Door.UpdateCommandStates();
     return Answer != TYesNoAnswer::Dismissed;
 }
 
 bool TFileCommands::SettleChanges()
 {
-    while (Main.QuestionList.Changed) {
+    while (Door.Table().Changed) {
         if (!AskSaveChanges())
             return false;
     }
     return true;
 }
 
-void TFileCommands::StoreTypedText() { Main.pnlEdit->StoreEdits(); }
-
 void TFileCommands::NewTable()
 {
-    StoreTypedText();
+    Door.StoreTypedText();
     if (!SettleChanges())
         return;
-    Main.QuestionList.Clear();
+    Door.Table().Clear();
     ImportedName.clear();
-    Main.State = msNoTable;
-    Main.pnlKlaar->ClearChart();
-    Main.UpdateCommandStates();
-    Main.pnlEdit->StartEditing();
+    Door.TableReplaced();
+    Door.UpdateCommandStates();
+    Door.StartEditing();
 }
 
 void TFileCommands::OpenTables()
 {
-    StoreTypedText();
-    const bool WasChanged = Main.QuestionList.Changed;
+    Door.StoreTypedText();
+    const bool WasChanged = Door.Table().Changed;
     if (!SettleChanges())
         return;
 
     dlgOpen->setDirectory(InitialFolder());
     if (!RunDialog(dlgOpen, OpenFilter)) {
-        Main.QuestionList.Changed = WasChanged;
-        ShowTableIdle();
+        Door.Table().Changed = WasChanged;
+        Door.ShowTableRead();
         return;
     }
     const QStringList Files = dlgOpen->selectedFiles();
     RememberFolder(Files.constFirst());
-    TQuestionlist& Table = Main.QuestionList;
+    TQuestionlist& Table = Door.Table();
     Table.Clear();
     Utf8TextName.clear();
     ImportedName.clear();
     try {
         const TBusyCursor Busy;
         for (const QString& File : Files) {
-            Main.SetPrompt(QStringLiteral("Inlezen tabel %1...").arg(QDir::toNativeSeparators(File)), QString());
-            Main.lblPrompt1->repaint();
+            Door.ShowReading(File);
             LoadTableFile(File);
-            Main.pnlKlaar->ClearChart();
+            Door.TableReplaced();
         }
     } catch (...) {
         // What was read stays, but it is no longer the file of that name:
         // a later save must ask where to put it.
         Table.ListName.clear();
-        ShowTableIdle();
+        Door.ShowTableRead();
         throw;
     }
     if (Files.size() > 1)
         Table.ListName.clear();
-    ShowTableIdle();
+    Door.ShowTableRead();
 }
 
 void TFileCommands::LoadTableFile(const QString& FileName)
 {
-    const TLoadResult Result = TTableFiles::Load(Main.QuestionList, FileName);
+    TQuestionlist& Table = Door.Table();
+    const TLoadResult Result = TTableFiles::Load(Table, FileName);
     FileLanguages = Result.Languages;
-    if (Result.Format == TTableFormat::Utf8Text && !Main.QuestionList.ListName.empty()) {
-        Utf8TextName = TableFilePath(Main.QuestionList.ListName);
+    if (Result.Format == TTableFormat::Utf8Text && !Table.ListName.empty()) {
+        Utf8TextName = TableFilePath(Table.ListName);
         Utf8TextBom = Result.Bom;
     }
     if (TTableFiles::IsForeign(Result.Format))
@@ -189,35 +130,28 @@ void TFileCommands::LoadTableFile(const QString& FileName)
     const QString Message = TTableImport::Message(FileName, Result.Report);
     if (Message.isEmpty())
         return;
-    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, QMessageBox::Ok, &Main);
+    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, QMessageBox::Ok, &Door.Window());
     Box.setObjectName(QStringLiteral("dlgInlezen"));
     Box.exec();
 }
 
-void TFileCommands::ShowTableIdle()
-{
-    Main.State = Main.QuestionList.Count() > 0 ? msIdle : msNoTable;
-    Main.AccentsConverted = false;
-    Main.UpdateCommandStates();
-}
-
 void TFileCommands::SaveTable()
 {
-    StoreTypedText();
-    Save(Main.QuestionList.ListName);
+    Door.StoreTypedText();
+    Save(Door.Table().ListName);
 }
 
 void TFileCommands::SaveTableAs()
 {
-    StoreTypedText();
-    const std::string PreviousName = Main.QuestionList.ListName;
-    Main.QuestionList.ListName.clear();
+    Door.StoreTypedText();
+    const std::string PreviousName = Door.Table().ListName;
+    Door.Table().ListName.clear();
     Save(PreviousName);
 }
 
 void TFileCommands::Save(std::string PreviousName)
 {
-    TQuestionlist& Table = Main.QuestionList;
+    TQuestionlist& Table = Door.Table();
     try {
         if (!Table.ListName.empty()) {
             SaveFile(TableFilePath(Table.ListName));
@@ -238,18 +172,18 @@ void TFileCommands::Save(std::string PreviousName)
         // The file of the new name was not written: the table is still the
         // file it was.
         Table.ListName = PreviousName;
-        Main.UpdateCommandStates();
+        Door.UpdateCommandStates();
         throw;
     }
-    Main.UpdateCommandStates();
+    Door.UpdateCommandStates();
 }
 
 void TFileCommands::SaveFile(const QString& File)
 {
     if (!Utf8TextName.isEmpty() && QFileInfo(File) == QFileInfo(Utf8TextName))
-        TTableFiles::Save(Main.QuestionList, File, TTableFormat::Utf8Text, Utf8TextBom);
+        TTableFiles::Save(Door.Table(), File, TTableFormat::Utf8Text, Utf8TextBom);
     else
-        TTableFiles::Save(Main.QuestionList, File);
+        TTableFiles::Save(Door.Table(), File);
 }
 
 QString TFileCommands::ProposedSaveName() const
@@ -259,28 +193,29 @@ QString TFileCommands::ProposedSaveName() const
 
 bool TFileCommands::CanClose()
 {
-    StoreTypedText();
+    Door.StoreTypedText();
     return SettleChanges();
 }
 
 void TFileCommands::SaveWrongAnswers()
 {
-    TDlgSlaFoutenOp& Dialog = *Main.DlgSlaFoutenOp;
-    Dialog.Prepare(Main.QuestionList.MaxErrorStat());
+    TDlgSlaFoutenOp& Dialog = DlgSlaFoutenOp;
+    TQuestionlist& Table = Door.Table();
+    Dialog.Prepare(Table.MaxErrorStat());
     if (Dialog.exec() != QDialog::Accepted || Dialog.SaveFileName.isEmpty())
         return;
-    Main.QuestionList.WriteToFile(TableFileName(Dialog.SaveFileName), Dialog.Threshold());
+    Table.WriteToFile(TableFileName(Dialog.SaveFileName), Dialog.Threshold());
     // Written over the table's own file, the wrong answers leave the table
     // as the only whole copy: it must be saved before it is given up.
     if (IsTableFile(Dialog.SaveFileName)) {
-        Main.QuestionList.Changed = true;
-        Main.UpdateCommandStates();
+        Table.Changed = true;
+        Door.UpdateCommandStates();
     }
 }
 
 bool TFileCommands::IsTableFile(const QString& FileName) const
 {
-    const std::string& ListName = Main.QuestionList.ListName;
+    const std::string& ListName = Door.Table().ListName;
     if (ListName.empty())
         return false;
     const QFileInfo Table(TableFilePath(ListName));
@@ -291,12 +226,12 @@ bool TFileCommands::IsTableFile(const QString& FileName) const
 
 QString TFileCommands::InitialFolder() const
 {
-    return Main.WindowSettings->ReadDir(TWindowSettings::DefaultTableFolder(QCoreApplication::applicationDirPath()));
+    return Settings.ReadDir(TWindowSettings::DefaultTableFolder(QCoreApplication::applicationDirPath()));
 }
 
 void TFileCommands::RememberFolder(const QString& FileName)
 {
-    Main.WindowSettings->WriteDir(FolderOf(FileName));
+    Settings.WriteDir(FolderOf(FileName));
 }
 
 // Shows Dialog with the filter chosen at its last confirmed use, and the

@@ -9,37 +9,21 @@
 #include <QStringList>
 #include <string>
 
+#include "files/tablefiledialog.h"
+#include "formats/tablefilename.h"
+
 class QFileDialog;
-class QWidget;
-class TfrmMain;
-
-// The filter lists of the table dialogs, one "name|patterns" pair after the
-// other, patterns separated by ";".
-inline const QString OpenTableFilter = QStringLiteral(
-    "memorant bestanden|*.mt4;*.mtw;*.mt|memorant versie 4 bestanden|*.mt4|memorant voor Windows "
-    "bestanden|*.mtw|memorant voor DOS bestanden|*.mt|ASCII tekstbestanden|*.txt;*.asc|KVTML-woordenlijsten|*.kvtml|"
-    "CSV- en TSV-bestanden|*.csv;*.tsv|alle bestanden|*.*");
-inline const QString SaveTableFilter = QStringLiteral(
-    "memorant versie 4 bestanden|*.mt4|memorant voor Windows bestanden|*.mtw|memorant voor DOS "
-    "bestanden|*.mt|tekstbestanden|*.txt|KVTML-woordenlijst|*.kvtml|CSV UTF-8|*.csv|alle bestanden|*.*");
-
-// The filter list as Qt's name filters: "name (*.a *.b)".
-[[nodiscard]] QStringList NameFilters(const QString& Filter);
-
-// A file dialog of the program: Qt's own, so that it looks and behaves the
-// same everywhere. Save dialogs add ".mt4" to a bare name and leave the
-// overwrite question to the caller.
-[[nodiscard]] QFileDialog* MakeTableDialog(QWidget* Parent, const QString& Name, const QString& Filter,
-                                           bool ForSaving);
-
-// A file name as the table's operations take it, and back.
-[[nodiscard]] std::string TableFileName(const QString& Path);
-[[nodiscard]] QString TableFilePath(const std::string& FileName);
+class TDlgSlaFoutenOp;
+class TFileDoor;
+class TWindowSettings;
 
 class TFileCommands : public QObject {
     Q_OBJECT
 public:
-    explicit TFileCommands(TfrmMain& Main);
+    // Works on the window's table through Door; keeps the last table folder
+    // in Settings; saves the wrong answers with Dialog. The window connects
+    // its file commands to the slots below.
+    TFileCommands(TFileDoor& Door, TWindowSettings& Settings, TDlgSlaFoutenOp& Dialog);
 
     // Asks "De huidige tabel is gewijzigd, opslaan?" once: Ja saves, Nee
     // gives the changes up, and Esc or the close box gives up nothing. False
@@ -71,8 +55,6 @@ public:
     QStringList FileLanguages;
 
 private:
-    // Text typed in the editor and not yet stored goes into the table first.
-    void StoreTypedText();
     // Asks while the table is changed; false when a question was dismissed.
     bool SettleChanges();
     // Saves under ListName, or under a name chosen in the save dialog when
@@ -82,7 +64,6 @@ private:
     [[nodiscard]] bool IsTableFile(const QString& FileName) const;
     void RememberFolder(const QString& FileName);
     [[nodiscard]] bool RunDialog(QFileDialog* Dialog, QString& Filter, const QString& Proposed = QString());
-    void ShowTableIdle();
 
     // Writes the table as File: in the format of its extension, and a UTF-8
     // text table that was read from File in UTF-8 again.
@@ -91,7 +72,9 @@ private:
     // is proposed under that file's name as ".MT4"; otherwise none.
     [[nodiscard]] QString ProposedSaveName() const;
 
-    TfrmMain& Main;
+    TFileDoor& Door;
+    TWindowSettings& Settings;
+    TDlgSlaFoutenOp& DlgSlaFoutenOp;
     QString OpenFilter;
     QString SaveFilter;
     // The table read last: a UTF-8 text table is saved back in UTF-8 under

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/windowsettings.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,10 +11,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "app/frmmain.h"
-#include "app/memorantapplication.h"
-#include "app/quizoptions.h"
-#include "app/speechcommands.h"
+#include "ui/errordisplay.h"
 
 namespace {
 
@@ -66,7 +62,7 @@ bool IsInstalled(const QString& ProgramFolder)
 
 } // namespace
 
-TWindowSettings::TWindowSettings(TfrmMain& Main) : Main(Main)
+TWindowSettings::TWindowSettings()
 {
     SetFileName(ChooseFileName(QCoreApplication::applicationFilePath(), UserConfigHome()));
 }
@@ -121,60 +117,31 @@ QString TWindowSettings::DefaultTableFolder(const QString& ProgramFolder)
 // that is never closed leaves nothing behind.
 void TWindowSettings::MakeFolder() const { QDir().mkpath(QFileInfo(FileName()).absolutePath()); }
 
-void TWindowSettings::LoadSettings()
+TSettingsValues TWindowSettings::LoadSettings() const
 {
-    LoadOptions();
-    LoadBounds();
-    LoadView();
-}
+    TSettingsValues Values;
+    Values.Reverse = Settings->ReadBool(Options, "Reverse", false);
+    Values.RepeatErrors = Settings->ReadBool(Options, "RepeatErrors", false);
+    Values.Tolerant = Settings->ReadBool(Options, "Tolerant", false);
+    Values.IntelliMC = Settings->ReadBool(Options, "IntelliMC", false);
+    Values.Sequential = Settings->ReadBool(Options, "Sequential", false);
+    Values.AutoSpeak = Settings->ReadBool(Options, "AutoSpeak", false);
 
-// All options are off before this (no quiz runs yet), so each toggle switches
-// its option on, with menu tick and tool button.
-void TWindowSettings::LoadOptions()
-{
-    TQuizOptions& QuizOptions = *Main.QuizOptions;
-    if (Settings->ReadBool(Options, "Reverse", false))
-        QuizOptions.ToggleReverse();
-    if (Settings->ReadBool(Options, "RepeatErrors", false))
-        QuizOptions.ToggleRepeatErrors();
-    if (Settings->ReadBool(Options, "Tolerant", false))
-        QuizOptions.ToggleTolerant();
-    Main.mnuIntelliMC->setChecked(Settings->ReadBool(Options, "IntelliMC", false));
-    if (Settings->ReadBool(Options, "Sequential", false))
-        QuizOptions.ToggleSequential();
-    Main.Speech->mnuAutomatischUitspreken->setChecked(Settings->ReadBool(Options, "AutoSpeak", false));
-}
-
-void TWindowSettings::LoadBounds()
-{
     const int Height = Settings->ReadInteger(Form, "Height", DefaultHeight);
     const int Width = Settings->ReadInteger(Form, "Width", DefaultWidth);
     const int Left = Settings->ReadInteger(Form, "Left", DefaultLeft);
     const int Top = Settings->ReadInteger(Form, "Top", DefaultTop);
-    const QRect Bounds = VisibleBounds(QRect(Left, Top, Width, Height));
-    Main.resize(Bounds.size());
-    Main.move(Bounds.topLeft());
+    Values.Bounds = VisibleBounds(QRect(Left, Top, Width, Height));
     switch (Settings->ReadInteger(Form, "State", wsNormal)) {
-    case wsMinimized:
-        Main.setWindowState(Qt::WindowMinimized);
-        break;
-    case wsMaximized:
-        Main.setWindowState(Qt::WindowMaximized);
-        break;
-    default:
-        Main.setWindowState(Qt::WindowNoState);
-        break;
+    case wsMinimized: Values.WindowState = Qt::WindowMinimized; break;
+    case wsMaximized: Values.WindowState = Qt::WindowMaximized; break;
+    default: Values.WindowState = Qt::WindowNoState; break;
     }
-}
 
-void TWindowSettings::LoadView()
-{
-    Main.mnuKnoppenbalk->setChecked(Settings->ReadBool(View, "Toolbar", true));
-    Main.mnuKnoppenbalkClick();
-    Main.mnuStatusbalk->setChecked(Settings->ReadBool(View, "Statusbar", true));
-    Main.mnuStatusbalkClick();
-    Main.mnuHelpballonnetjes->setChecked(Settings->ReadBool(View, "HelpBalloons", true));
-    Main.mnuHelpballonnetjesClick();
+    Values.Toolbar = Settings->ReadBool(View, "Toolbar", true);
+    Values.Statusbar = Settings->ReadBool(View, "Statusbar", true);
+    Values.HelpBalloons = Settings->ReadBool(View, "HelpBalloons", true);
+    return Values;
 }
 
 QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
@@ -197,50 +164,45 @@ QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
     return Result;
 }
 
-void TWindowSettings::SaveSettings()
+void TWindowSettings::SaveSettings(const TSettingsValues& Values, QWidget& Owner)
 {
     try {
         MakeFolder();
-        SaveAll();
+        SaveAll(Values);
     } catch (const EIniWriteError&) {
         // No reason to keep the program open; the user learns why the next
         // start will not look like this one.
         QMessageBox Box(QMessageBox::Warning, QString::fromLatin1(ProgramTitle),
                         QStringLiteral("De instellingen konden niet worden bewaard in %1.")
                             .arg(QDir::toNativeSeparators(FileName())),
-                        QMessageBox::Ok, &Main);
+                        QMessageBox::Ok, &Owner);
         Box.setObjectName(QStringLiteral("SettingsNotKept"));
         Box.exec();
     }
 }
 
-void TWindowSettings::SaveAll()
+void TWindowSettings::SaveAll(const TSettingsValues& Values)
 {
-    Settings->WriteBool(Options, "Reverse", Main.mnuOmgekeerd->isChecked());
-    Settings->WriteBool(Options, "RepeatErrors", Main.mnuRepeteren->isChecked());
-    Settings->WriteBool(Options, "Tolerant", Main.mnuTolerant->isChecked());
-    Settings->WriteBool(Options, "IntelliMC", Main.mnuIntelliMC->isChecked());
-    Settings->WriteBool(Options, "Sequential", Main.mnuSequential->isChecked());
+    Settings->WriteBool(Options, "Reverse", Values.Reverse);
+    Settings->WriteBool(Options, "RepeatErrors", Values.RepeatErrors);
+    Settings->WriteBool(Options, "Tolerant", Values.Tolerant);
+    Settings->WriteBool(Options, "IntelliMC", Values.IntelliMC);
+    Settings->WriteBool(Options, "Sequential", Values.Sequential);
     // Written once it was switched on: a file from before speech stays as it was.
-    if (const bool AutoSpeak = Main.Speech->mnuAutomatischUitspreken->isChecked();
-        AutoSpeak != Settings->ReadBool(Options, "AutoSpeak", false))
-        Settings->WriteBool(Options, "AutoSpeak", AutoSpeak);
+    if (Values.AutoSpeak != Settings->ReadBool(Options, "AutoSpeak", false))
+        Settings->WriteBool(Options, "AutoSpeak", Values.AutoSpeak);
 
-    // A maximised or minimised window keeps the bounds it returns to.
-    const bool Normal = !(Main.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    const QPoint FrameOffset = Main.geometry().topLeft() - Main.pos();
-    const QRect Bounds = Normal || !Main.normalGeometry().isValid()
-        ? QRect(Main.pos(), Main.size())
-        : Main.normalGeometry().translated(-FrameOffset);
-    Settings->WriteInteger(Form, "Height", Bounds.height());
-    Settings->WriteInteger(Form, "Width", Bounds.width());
-    Settings->WriteInteger(Form, "Left", Bounds.left());
-    Settings->WriteInteger(Form, "Top", Bounds.top());
-    Settings->WriteInteger(Form, "State", Main.isMinimized() ? wsMinimized : Main.isMaximized() ? wsMaximized : wsNormal);
+    Settings->WriteInteger(Form, "Height", Values.Bounds.height());
+    Settings->WriteInteger(Form, "Width", Values.Bounds.width());
+    Settings->WriteInteger(Form, "Left", Values.Bounds.left());
+    Settings->WriteInteger(Form, "Top", Values.Bounds.top());
+    Settings->WriteInteger(Form, "State", Values.WindowState == Qt::WindowMinimized   ? wsMinimized
+                                          : Values.WindowState == Qt::WindowMaximized ? wsMaximized
+                                                                                      : wsNormal);
 
-    Settings->WriteBool(View, "Toolbar", Main.mnuKnoppenbalk->isChecked());
-    Settings->WriteBool(View, "Statusbar", Main.mnuStatusbalk->isChecked());
-    Settings->WriteBool(View, "HelpBalloons", Main.mnuHelpballonnetjes->isChecked());
+    Settings->WriteBool(View, "Toolbar", Values.Toolbar);
+    Settings->WriteBool(View, "Statusbar", Values.Statusbar);
+    Settings->WriteBool(View, "HelpBalloons", Values.HelpBalloons);
 }
 
 QString TWindowSettings::ReadDir(const QString& Default) const

@@ -11,12 +11,33 @@
 
 #include "files/inifile.h"
 
-class TfrmMain;
+class QWidget;
+
+// What the settings file keeps of a run: the window applies these values
+// at its first activation and collects them when it closes.
+struct TSettingsValues {
+    // The quiz options (the sample is never kept).
+    bool Reverse = false;
+    bool RepeatErrors = false;
+    bool Tolerant = false;
+    bool IntelliMC = false;
+    bool Sequential = false;
+    // "Automatisch uitspreken".
+    bool AutoSpeak = false;
+    // The window's bounds when it is neither maximised nor minimised, and
+    // its state.
+    QRect Bounds;
+    Qt::WindowState WindowState = Qt::WindowNoState;
+    // The view toggles.
+    bool Toolbar = true;
+    bool Statusbar = true;
+    bool HelpBalloons = true;
+};
 
 class TWindowSettings {
 public:
     // On the settings file this run keeps, chosen once by ChooseFileName.
-    explicit TWindowSettings(TfrmMain& Main);
+    TWindowSettings();
 
     // The program file's path with the extension ".ini".
     [[nodiscard]] static QString DefaultFileName();
@@ -35,13 +56,14 @@ public:
     void SetFileName(const QString& FileName);
     [[nodiscard]] QString FileName() const;
 
-    // Reads the options, the window's bounds and state and the view toggles
-    // and applies them; missing or unreadable values give the defaults.
-    void LoadSettings();
+    // Reads the options, the window's bounds (brought on screen) and state
+    // and the view toggles; missing or unreadable values give the defaults.
+    [[nodiscard]] TSettingsValues LoadSettings() const;
     // Writes them back, creating the configuration folder when needed. The
-    // first write that fails ends this and tells the user once that the
-    // settings could not be kept: it never keeps the program open.
-    void SaveSettings();
+    // first write that fails ends this and tells the user once, in a message
+    // of Owner, that the settings could not be kept: it never keeps the
+    // program open.
+    void SaveSettings(const TSettingsValues& Values, QWidget& Owner);
 
     // The folder the table dialogs open in at first: ProgramFolder for a
     // portable copy, else the user's documents folder (or home).
@@ -58,11 +80,6 @@ public:
     std::unique_ptr<TIniFile> Settings;
 
 private:
-    void LoadOptions();
-    void LoadBounds();
-    void LoadView();
-    void SaveAll();
+    void SaveAll(const TSettingsValues& Values);
     void MakeFolder() const;
-
-    TfrmMain& Main;
 };

@@ -5,7 +5,7 @@
 #include <QSaveFile>
 
 #include "formats/wintext.h"
-#include "files/filecommands.h"
+#include "formats/tablefilename.h"
 #include "table/tablefile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "formats/csvfile.h"
-#include "files/filecommands.h"
+#include "formats/tablefilename.h"
 #include "formats/kvtmlfile.h"
 #include "formats/notesfile.h"
 #include "formats/tableexport.h"

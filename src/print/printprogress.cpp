@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/memorantapplication.h"
+#include "ui/errordisplay.h"
 #include "ui/uistyle.h"
 
 TPrintProgress::TPrintProgress(QWidget* Owner) : QDialog(Owner, FixedDialogFlags)

@@ -7,11 +7,12 @@
 #include <QToolButton>
 
 #include "ui/commandguard.h"
-#include "app/frmmain.h"
-#include "ui/memo.h"
+#include "ui/mainstate.h"
+#include "ui/quizdoor.h"
 #include "ui/tablefont.h"
 #include "ui/uistyle.h"
 #include "formats/wintext.h"
+#include "table/questionlist.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ char RowOfKey(char Key)
 
 } // namespace
 
-TChoicePanel::TChoicePanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
+TChoicePanel::TChoicePanel(QWidget* Parent, TQuizDoor& Door) : QFrame(Parent), Door(Door)
 {
     ShapePanel(this, QStringLiteral("pnlMeerkeuze"), 529, 146);
     for (int Row = 0; Row < 4; ++Row) {
@@ -77,69 +78,68 @@ char TChoicePanel::ChoiceFromLabel(const QLabel* Label)
 void TChoicePanel::ShowQuestion()
 {
     ClearColours();
-    Main.SetPrompt(QString(), QStringLiteral("Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)"));
-    const TTableFont& Font = Main.QuestionList.AFont();
+    Door.SetPrompt(QString(), QStringLiteral("Kies juiste antwoord: 1, 2, 3, 4  (Esc=stoppen)"));
+    const TQuestionlist& List = Door.Table();
+    const TTableFont& Font = List.AFont();
     for (int Row = 0; Row < 4; ++Row) {
         ApplyColumnFont(lblAntwoord[Row], Font);
         SetTextColour(lblAntwoord[Row], QColor::fromRgb(Font.Color));
-        lblAntwoord[Row]->setText(ColumnToQt(Main.QuestionList.MCAnswer(Row + 1), Font.Charset));
+        lblAntwoord[Row]->setText(ColumnToQt(List.MCAnswer(Row + 1), Font.Charset));
     }
 }
 
-void TChoicePanel::ChoiceAnswerKey(char& Key)
+int TChoicePanel::ChoiceAnswerKey(char& Key)
 {
     const char Choice = RowOfKey(Key);
     if (Choice == 0)
-        return;
+        return msChoiceQuestion;
     Key = 0; // the pick is no key for a control
-    TQuestionlist& List = Main.QuestionList;
-    const QString Answer = ColumnToQt(List.CurrentAnswer(), List.AFont().Charset);
-    Main.memAntwoord->SetText(Answer);
-    Main.lblAntwoordTekst->setText(Answer);
+    TQuestionlist& List = Door.Table();
+    Door.ShowAnswerLine(ColumnToQt(List.CurrentAnswer(), List.AFont().Charset));
     const int Result = List.CheckMultiAnswer(Choice);
     ClearColours(); // a row under the mouse loses its hover colour
     PaintRow(List.MCRightChoice, RightColour);
     if (Result == arRight) {
-        Main.SetPrompt(QChar::fromLatin1(Choice) + QStringLiteral(" = GOED"), GoOnPrompt);
+        Door.SetPrompt(QChar::fromLatin1(Choice) + QStringLiteral(" = GOED"), GoOnPrompt);
     } else {
         PaintRow(Choice, WrongColour);
-        Main.SetPrompt(QChar::fromLatin1(Choice) + QStringLiteral(" = onjuist, het moest %1 zijn")
+        Door.SetPrompt(QChar::fromLatin1(Choice) + QStringLiteral(" = onjuist, het moest %1 zijn")
                            .arg(QChar::fromLatin1(List.MCRightChoice)),
                        GoOnPrompt);
     }
-    Main.State = msChoiceAnswered;
     emit AnswerShown();
+    return msChoiceAnswered;
 }
 
-void TChoicePanel::ChoiceNextKey(char& Key)
+// Any key goes on to the next question.
+int TChoicePanel::ChoiceNextKey(char& Key)
 {
     Key = 0;
     ClearColours();
-    Main.State = msChoiceQuestion;
-    Main.ShowNextQuestion();
+    return msChoiceQuestion;
 }
 
 void TChoicePanel::mcbtnClick(int Row)
 {
     char Key = static_cast<char>('A' + Row - 1);
-    Main.HandleQuizKey(Key);
+    Door.HandleQuizKey(Key);
 }
 
 void TChoicePanel::lblAntwoordClick(QLabel* Label)
 {
     char Key = ChoiceFromLabel(Label);
-    Main.HandleQuizKey(Key);
+    Door.HandleQuizKey(Key);
 }
 
 void TChoicePanel::lblAntwoordMouseEnter(QLabel* Label)
 {
-    if (Main.State == msChoiceQuestion)
+    if (Door.CurrentState() == msChoiceQuestion)
         SetBackground(Label, HoverColour);
 }
 
 void TChoicePanel::lblAntwoordMouseExit(QLabel* Label)
 {
-    if (Main.State == msChoiceQuestion)
+    if (Door.CurrentState() == msChoiceQuestion)
         SetBackground(Label, ButtonFaceColour());
 }
 

@@ -9,17 +9,19 @@
 class QColor;
 class QLabel;
 class QToolButton;
-class TfrmMain;
+class TQuizDoor;
 
 class TChoicePanel : public QFrame {
     Q_OBJECT
 public:
-    // Lives in the main window's client area.
-    explicit TChoicePanel(TfrmMain& Main);
+    // Lives on Parent, the main window's client area; works through Door.
+    TChoicePanel(QWidget* Parent, TQuizDoor& Door);
 
-    void ShowQuestion();              // lay out a new question (msChoiceQuestion)
-    void ChoiceAnswerKey(char& Key);  // msChoiceQuestion
-    void ChoiceNextKey(char& Key);    // msChoiceAnswered
+    void ShowQuestion(); // lay out a new question (msChoiceQuestion)
+    // The key handlers of the dispatcher; each returns the state the key
+    // leads to (the state it was called in when the key does nothing).
+    [[nodiscard]] int ChoiceAnswerKey(char& Key); // msChoiceQuestion
+    [[nodiscard]] int ChoiceNextKey(char& Key);   // msChoiceAnswered
 
     // The row digit '1'..'4' of an alternative label.
     [[nodiscard]] static char ChoiceFromLabel(const QLabel* Label);
@@ -43,5 +45,5 @@ private:
     void PaintRow(char Row, const QColor& Colour);
     void ClearColours();
 
-    TfrmMain& Main;
+    TQuizDoor& Door;
 };

@@ -7,12 +7,14 @@
 #include <QToolButton>
 
 #include "ui/commandguard.h"
-#include "app/frmmain.h"
+#include "ui/mainstate.h"
 #include "ui/memo.h"
+#include "ui/quizdoor.h"
 #include "ui/tablefont.h"
 #include "ui/uistyle.h"
 #include "formats/wintext.h"
 #include "editor/codepage.h"
+#include "table/questionlist.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ QToolButton* MakeButton(QWidget* Parent, const char* Name, const QString& Captio
 
 } // namespace
 
-TFillInPanel::TFillInPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
+TFillInPanel::TFillInPanel(QWidget* Parent, TQuizDoor& Door) : QFrame(Parent), Door(Door)
 {
     ShapePanel(this, QStringLiteral("pnlInvoer"), 529, 146);
     invlblPrompt1 = MakeLabel(this, QStringLiteral("invlblPrompt1"), QStringLiteral("Type het antwoord:"),
@@ -79,70 +81,63 @@ QString TFillInPanel::AccentNotice()
 
 void TFillInPanel::ShowQuestion()
 {
-    Main.SetPrompt(QStringLiteral("Type het antwoord en sluit af met Enter (Esc=stoppen)"), AccentNotice());
+    Door.SetPrompt(QStringLiteral("Type het antwoord en sluit af met Enter (Esc=stoppen)"), AccentNotice());
     SetInputColour(WindowColour());
-    const TTableFont& Font = Main.QuestionList.AFont();
+    const TTableFont& Font = Door.Table().AFont();
     ApplyColumnFont(memInvoer, Font);
     SetTextColour(memInvoer, QColor::fromRgb(Font.Color));
     memInvoer->SetText(QString());
     memInvoer->setFocus();
 }
 
-void TFillInPanel::FillInAnswerKey(char& Key)
+int TFillInPanel::FillInAnswerKey(char& Key)
 {
     if (Key != '\r')
-        return;
+        return msFillInQuestion;
     Key = 0; // no line break in the memo
     const std::string Typed = TypedAnswer();
     if (Typed == HintRequest) {
         GiveHint();
-        return;
+        return msFillInAnswered;
     }
-    ShowInAnswerLine(Main.QuestionList.CurrentAnswer());
-    if (Typed.empty()) {
+    ShowInAnswerLine(Door.Table().CurrentAnswer());
+    if (Typed.empty())
         ShowAnswer();
-        return;
-    }
-    ShowVerdict(Main.QuestionList.CheckAnswer(Typed));
-    Main.State = msFillInAnswered;
+    else
+        ShowVerdict(Door.Table().CheckAnswer(Typed));
     emit AnswerShown();
+    return msFillInAnswered;
 }
 
-void TFillInPanel::FillInNextKey(char& Key)
+int TFillInPanel::FillInNextKey(char& Key)
 {
     // Nothing reaches the memo while a verdict shows; the space only goes on.
     const bool GoOn = Key == ' ';
     Key = 0;
-    if (!GoOn)
-        return;
-    Main.State = msFillInQuestion;
-    Main.ShowNextQuestion();
+    return GoOn ? msFillInQuestion : msFillInAnswered;
 }
 
-void TFillInPanel::btnToonAntwoordClick()
+void TFillInPanel::btnToonAntwoordClick() { AnswerWith(QString()); }
+
+void TFillInPanel::btnToonHintClick() { AnswerWith(QString::fromLatin1(HintRequest)); }
+
+// A hint may be asked for while a verdict shows, too: the step is taken
+// here, whatever the state.
+void TFillInPanel::AnswerWith(const QString& Text)
 {
     if (RoundIsOver())
         return;
-    memInvoer->SetText(QString());
+    memInvoer->SetText(Text);
     char Key = '\r';
-    FillInAnswerKey(Key);
-}
-
-void TFillInPanel::btnToonHintClick()
-{
-    if (RoundIsOver())
-        return;
-    memInvoer->SetText(QString::fromLatin1(HintRequest));
-    char Key = '\r';
-    FillInAnswerKey(Key);
+    Door.TakeQuizStep(FillInAnswerKey(Key));
 }
 
 bool TFillInPanel::RoundIsOver()
 {
-    if (Main.QuestionList.Rest > 0)
+    if (Door.Table().Rest > 0)
         return false;
     char Key = ' ';
-    Main.HandleQuizKey(Key);
+    Door.HandleQuizKey(Key);
     return true;
 }
 
@@ -150,35 +145,33 @@ std::string TFillInPanel::TypedAnswer() const
 {
     // Characters without a byte in the answer column's code page can match
     // no answer; they become question marks so that the rest is still judged.
-    const int CodePage = CodePageOfCharset(Main.QuestionList.AFont().Charset);
+    const int CodePage = CodePageOfCharset(Door.Table().AFont().Charset);
     int Replaced = 0;
     return Trimmed(QtToWinReplacing(memInvoer->Text(), CodePage, Replaced));
 }
 
 void TFillInPanel::ShowInAnswerLine(const std::string& Text)
 {
-    const QString Shown = ColumnToQt(Text, Main.QuestionList.AFont().Charset);
-    Main.memAntwoord->SetText(Shown);
-    Main.lblAntwoordTekst->setText(Shown);
+    Door.ShowAnswerLine(ColumnToQt(Text, Door.Table().AFont().Charset));
 }
 
 void TFillInPanel::ShowVerdict(int Result)
 {
     switch (Result) {
     case arRight:
-        Main.SetPrompt(QStringLiteral("GOED"), GoOnPrompt);
+        Door.SetPrompt(QStringLiteral("GOED"), GoOnPrompt);
         SetInputColour(RightColour);
         break;
     case arOtherRight:
-        Main.SetPrompt(QStringLiteral("Ik dacht aan iets anders, maar dit is ook goed"), GoOnPrompt);
+        Door.SetPrompt(QStringLiteral("Ik dacht aan iets anders, maar dit is ook goed"), GoOnPrompt);
         SetInputColour(RightColour);
         break;
     case arMisspelled:
-        Main.SetPrompt(QStringLiteral("Verkeerd gespeld, antwoord lijkt wel goed"), GoOnPrompt);
+        Door.SetPrompt(QStringLiteral("Verkeerd gespeld, antwoord lijkt wel goed"), GoOnPrompt);
         SetInputColour(MisspelledColour);
         break;
     default:
-        Main.SetPrompt(QStringLiteral("onjuist"), GoOnPrompt);
+        Door.SetPrompt(QStringLiteral("onjuist"), GoOnPrompt);
         SetInputColour(WrongColour);
         break;
     }
@@ -188,32 +181,27 @@ void TFillInPanel::ShowVerdict(int Result)
 // question comes back.
 void TFillInPanel::ShowAnswer()
 {
-    Main.SetPrompt(QStringLiteral("Hier is het antwoord, probeer het nog eens"), GoOnPrompt);
+    Door.SetPrompt(QStringLiteral("Hier is het antwoord, probeer het nog eens"), GoOnPrompt);
     SetInputColour(ShownColour);
-    TQuestionlist& List = Main.QuestionList;
+    TQuestionlist& List = Door.Table();
     List.AskAgain();
     List.RegisterResult(arWrong);
-    Main.State = msFillInAnswered;
-    Main.UpdateCommandStates();
-    emit AnswerShown();
 }
 
 // One more letter of the answer; only the first hint of a question costs a
 // wrong answer.
 void TFillInPanel::GiveHint()
 {
-    TQuestionlist& List = Main.QuestionList;
+    TQuestionlist& List = Door.Table();
     std::string Hint;
     List.Hint(Hint);
     ShowInAnswerLine(Hint);
     List.HintLetters += 1;
-    Main.SetPrompt(QStringLiteral("Hier is een hint, vraag meer hints of probeer het nog eens"), GoOnPrompt);
+    Door.SetPrompt(QStringLiteral("Hier is een hint, vraag meer hints of probeer het nog eens"), GoOnPrompt);
     SetInputColour(ShownColour);
     List.AskAgain();
     if (List.HintLetters == 1)
         List.RegisterResult(arWrong);
-    Main.State = msFillInAnswered;
-    Main.UpdateCommandStates();
 }
 
 void TFillInPanel::SetInputColour(const QColor& Colour)

@@ -9,18 +9,20 @@
 class QColor;
 class QLabel;
 class QToolButton;
-class TfrmMain;
+class TQuizDoor;
 class TMemo;
 
 class TFillInPanel : public QFrame {
     Q_OBJECT
 public:
-    // Lives in the main window's client area.
-    explicit TFillInPanel(TfrmMain& Main);
+    // Lives on Parent, the main window's client area; works through Door.
+    TFillInPanel(QWidget* Parent, TQuizDoor& Door);
 
-    void ShowQuestion();              // lay out a new question (msFillInQuestion)
-    void FillInAnswerKey(char& Key);  // msFillInQuestion: judges on Enter
-    void FillInNextKey(char& Key);    // msFillInAnswered: goes on with space
+    void ShowQuestion(); // lay out a new question (msFillInQuestion)
+    // The key handlers of the dispatcher; each returns the state the key
+    // leads to (the state it was called in when the key does nothing).
+    [[nodiscard]] int FillInAnswerKey(char& Key); // msFillInQuestion: judges on Enter
+    [[nodiscard]] int FillInNextKey(char& Key);   // msFillInAnswered: goes on with space
 
     void btnToonAntwoordClick();
     void btnToonHintClick();
@@ -45,9 +47,11 @@ private:
     void ShowVerdict(int Result);
     void ShowAnswer();
     void GiveHint();
+    // The buttons: Text in the input field, then Enter as the key would.
+    void AnswerWith(const QString& Text);
     void SetInputColour(const QColor& Colour);
     // A button pressed after the round's last answer ends the round like a key.
     bool RoundIsOver();
 
-    TfrmMain& Main;
+    TQuizDoor& Door;
 };

@@ -12,9 +12,9 @@
 #include <QListWidget>
 #include <QValueAxis>
 
-#include "app/frmmain.h"
 #include "ui/uistyle.h"
 #include "formats/wintext.h"
+#include "table/questionlist.h"
 
 QString VerdictText(double Score)
 {
@@ -67,7 +67,7 @@ QChart* MakeProgressChart(QBarSeries* Series)
 
 } // namespace
 
-TResultsPanel::TResultsPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
+TResultsPanel::TResultsPanel(QWidget* Parent, TQuestionlist& Table) : QFrame(Parent), Table(Table)
 {
     ShapePanel(this, QStringLiteral("pnlKlaar"), 529, 155);
 
@@ -104,7 +104,7 @@ TResultsPanel::TResultsPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Mai
 void TResultsPanel::FillReport()
 {
     std::vector<std::string> Lines;
-    Main.QuestionList.MakeReport(Lines);
+    Table.MakeReport(Lines);
     lbxReport->clear();
     for (const std::string& Line : Lines) {
         auto* Item = new QListWidgetItem(WinToQt(Line), lbxReport);

@@ -7,7 +7,7 @@
 #include <QString>
 
 class QListWidget;
-class TfrmMain;
+class TQuestionlist;
 
 class QChartView;
 class QBarCategoryAxis;
@@ -20,7 +20,8 @@ class QBarSet;
 class TResultsPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit TResultsPanel(TfrmMain& Main);
+    // Lives on Parent, the main window's client area; reports on Table.
+    TResultsPanel(QWidget* Parent, TQuestionlist& Table);
 
     // Refills lbxReport with the table's report (also when a quiz is broken off).
     void FillReport();
@@ -38,6 +39,6 @@ public:
 private:
     [[nodiscard]] QBarCategoryAxis* RoundAxis() const;
 
-    TfrmMain& Main;
+    TQuestionlist& Table;
     QBarSet* Bars;
 };

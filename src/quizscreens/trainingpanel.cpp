@@ -4,12 +4,11 @@
 #include <QToolButton>
 
 #include "ui/commandguard.h"
-#include "app/frmmain.h"
-#include "ui/memo.h"
+#include "ui/mainstate.h"
+#include "ui/quizdoor.h"
 #include "ui/uistyle.h"
 #include "formats/wintext.h"
-
-#include <QLabel>
+#include "table/questionlist.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ QToolButton* MakeButton(QWidget* Parent, const char* Name, const QString& Captio
 
 } // namespace
 
-TTrainingPanel::TTrainingPanel(TfrmMain& Main) : QFrame(Main.centralWidget()), Main(Main)
+TTrainingPanel::TTrainingPanel(QWidget* Parent, TQuizDoor& Door) : QFrame(Parent), Door(Door)
 {
     ShapePanel(this, QStringLiteral("pnlTraining"), 529, 146);
     btnAntwoord = MakeButton(this, "btnAntwoord", QStringLiteral("&Antwoord tonen"), 172, 20, Qt::black);
@@ -46,38 +45,36 @@ void TTrainingPanel::SetButtonStates(int State)
     btnGoed->setEnabled(State == msTrainingAnswer);
 }
 
-void TTrainingPanel::SendKey(char Key) { Main.HandleQuizKey(Key); }
+void TTrainingPanel::SendKey(char Key) { Door.HandleQuizKey(Key); }
 
 void TTrainingPanel::btnAntwoordClick() { SendKey(' '); }
 void TTrainingPanel::btnFoutClick() { SendKey('F'); }
 void TTrainingPanel::btnGoedClick() { SendKey('G'); }
 
-void TTrainingPanel::TrainingRevealKey(char& Key)
+int TTrainingPanel::TrainingRevealKey(char& Key)
 {
     if (Key != ' ')
-        return;
-    const QString Answer = ColumnToQt(Main.QuestionList.CurrentAnswer(), Main.QuestionList.AFont().Charset);
-    Main.memAntwoord->SetText(Answer);
-    Main.lblAntwoordTekst->setText(Answer);
-    Main.SetPrompt(QStringLiteral("Geef zelf aan of jouw gedachte klopt met het antwoord"),
+        return msTrainingQuestion;
+    const TQuestionlist& List = Door.Table();
+    Door.ShowAnswerLine(ColumnToQt(List.CurrentAnswer(), List.AFont().Charset));
+    Door.SetPrompt(QStringLiteral("Geef zelf aan of jouw gedachte klopt met het antwoord"),
                    QStringLiteral("F=fout  G=goed  Esc=sessie afbreken"));
-    Main.State = msTrainingAnswer;
     emit AnswerShown();
+    return msTrainingAnswer;
 }
 
-void TTrainingPanel::TrainingJudgeKey(char& Key)
+// The verdict counts; the next question, or the results after the last one,
+// follow from the state returned.
+int TTrainingPanel::TrainingJudgeKey(char& Key)
 {
     if (Key >= 'a' && Key <= 'z')
         Key = static_cast<char>(Key - 'a' + 'A');
     if (Key != 'G' && Key != 'F')
-        return;
-    Main.QuestionList.RegisterResult(Key == 'G' ? arRight : arWrong);
-    if (Main.QuestionList.Rest > 0) {
-        Main.State = msTrainingQuestion;
-        Main.ShowNextQuestion();
-    } else {
-        Main.State = msFinished;
-        Key = ' ';
-        Main.ShowResults();
-    }
+        return msTrainingAnswer;
+    TQuestionlist& List = Door.Table();
+    List.RegisterResult(Key == 'G' ? arRight : arWrong);
+    if (List.Rest > 0)
+        return msTrainingQuestion;
+    Key = ' ';
+    return msFinished;
 }

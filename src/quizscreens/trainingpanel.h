@@ -5,16 +5,18 @@
 #include <QFrame>
 
 class QToolButton;
-class TfrmMain;
+class TQuizDoor;
 
 class TTrainingPanel : public QFrame {
     Q_OBJECT
 public:
-    // Lives in the main window's client area.
-    explicit TTrainingPanel(TfrmMain& Main);
+    // Lives on Parent, the main window's client area; works through Door.
+    TTrainingPanel(QWidget* Parent, TQuizDoor& Door);
 
-    void TrainingRevealKey(char& Key); // state msTrainingQuestion
-    void TrainingJudgeKey(char& Key);  // state msTrainingAnswer
+    // The key handlers of the dispatcher; each returns the state the key
+    // leads to (the state it was called in when the key does nothing).
+    [[nodiscard]] int TrainingRevealKey(char& Key); // msTrainingQuestion
+    [[nodiscard]] int TrainingJudgeKey(char& Key);  // msTrainingAnswer
     // Enables the buttons that the state allows.
     void SetButtonStates(int State);
 
@@ -32,5 +34,5 @@ signals:
 
 private:
     void SendKey(char Key);
-    TfrmMain& Main;
+    TQuizDoor& Door;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tableeditor/editpanel.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -16,13 +15,13 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
 
 #include "ui/commandguard.h"
-#include "app/frmmain.h"
+#include "ui/mainstate.h"
+#include "ui/quizdoor.h"
 #include "tableeditor/griddelegate.h"
 #include "tableeditor/gridsizer.h"
 #include "ui/memo.h"
@@ -33,6 +32,7 @@
 #include "formats/wintext.h"
 #include "tableeditor/wintextguard.h"
 #include "editor/codepage.h"
+#include "table/questionlist.h"
 
 namespace {
 
@@ -126,16 +126,16 @@ private:
 
 } // namespace
 
-TEditPanel::TEditPanel(TfrmMain& Main)
-    : QFrame(Main.centralWidget()), Main(Main), List(Main.QuestionList)
+TEditPanel::TEditPanel(QWidget* Parent, TQuizDoor& Door, const TEditFields& Fields)
+    : QFrame(Parent), Door(Door), Fields(Fields), List(Door.Table())
 {
     ShapePanel(this, QStringLiteral("pnlEdit"), 529, 146);
     CreateGrid();
-    QuestionGuard = new TWinTextGuard(Main.memVraag);
-    AnswerGuard = new TWinTextGuard(Main.memAntwoord);
+    QuestionGuard = new TWinTextGuard(Fields.memVraag);
+    AnswerGuard = new TWinTextGuard(Fields.memAntwoord);
     for (TWinTextGuard* Guard : {QuestionGuard, AnswerGuard})
         connect(Guard, &TWinTextGuard::Refused, this, &TEditPanel::ShowRefusal);
-    ConnectCommands();
+    FollowMemoChanges();
 }
 
 void TEditPanel::CreateGrid()
@@ -189,36 +189,22 @@ void TEditPanel::CreateGrid()
     });
 }
 
-void TEditPanel::ConnectCommands()
+// Typed text that is not stored yet can be saved: the save command follows
+// the memos' modified marks.
+void TEditPanel::FollowMemoChanges()
 {
-    ConnectCommand(Main.mnuZoeken, &QAction::triggered, this, &TEditPanel::mnuZoekenClick);
-    ConnectCommand(Main.mnuAccentToWin, &QAction::triggered, this, &TEditPanel::mnuAccentToWinClick);
-    ConnectCommand(Main.mnuAccentToDos, &QAction::triggered, this, &TEditPanel::mnuAccentToDosClick);
-    ConnectCommand(Main.mnuKnippen, &QAction::triggered, this, &TEditPanel::mnuKnippenClick);
-    ConnectCommand(Main.mnuKopieren, &QAction::triggered, this, &TEditPanel::mnuKopierenClick);
-    ConnectCommand(Main.mnuPlakken, &QAction::triggered, this, &TEditPanel::mnuPlakkenClick);
-    ConnectCommand(Main.btnVraagFont, &QToolButton::clicked, this, &TEditPanel::btnVraagFontClick);
-    ConnectCommand(Main.btnAntwoordFont, &QToolButton::clicked, this, &TEditPanel::btnAntwoordFontClick);
-    ConnectCommand(Main.btnPgUp, &QToolButton::clicked, this, &TEditPanel::btnPgUpClick);
-    ConnectCommand(Main.btnPgDn, &QToolButton::clicked, this, &TEditPanel::btnPgDnClick);
-    // Typed text that is not stored yet can be saved: the save command
-    // follows the memos' modified marks.
-    for (TMemo* Memo : {Main.memVraag, Main.memAntwoord})
+    for (TMemo* Memo : {Fields.memVraag, Fields.memAntwoord})
         connect(Memo->document(), &QTextDocument::modificationChanged, this, [this] {
-            if (Main.State == msEdit)
-                Main.UpdateCommandStates();
+            if (Door.CurrentState() == msEdit)
+                Door.UpdateCommandStates();
         });
-    Main.btnVraagFont->setToolTip(QStringLiteral(
-        "Kies lettersoort voor vraag (handig bij talen die andere letters gebruiken dan ons alfabet)"));
-    Main.btnAntwoordFont->setToolTip(QStringLiteral(
-        "Kies lettersoort voor antwoord (handig bij talen die andere letters gebruiken dan ons alfabet)"));
 }
 
 // ---------------------------------------------------------------- entering and leaving
 
 void TEditPanel::StartEditing()
 {
-    if (Main.btnBewerken->isHidden())
+    if (!Door.ModeAvailable(msEdit))
         return;
     List.Reverse = false;
     ApplyMemoFonts();
@@ -229,10 +215,10 @@ void TEditPanel::StartEditing()
         Model->Reload();
     }
     ApplyGridFonts();
-    Main.State = msEdit;
-    Main.SetPrompt(EditPrompt1, EditPrompt2);
-    Main.UpdateCommandStates();
-    Main.memVraag->setFocus();
+    Door.SetState(msEdit);
+    Door.SetPrompt(EditPrompt1, EditPrompt2);
+    Door.UpdateCommandStates();
+    Fields.memVraag->setFocus();
     if (List.CurrentIndex() < 0)
         List.SelectEntry(0);
     ShowCurrentEntry();
@@ -246,9 +232,9 @@ void TEditPanel::StopEditing(int NextState)
         TFlagScope Scope(Updating);
         Model->SyncRowCount();
     }
-    List.Reverse = Main.mnuOmgekeerd->isChecked();
-    Main.State = List.Count() > 0 ? NextState : msNoTable;
-    Main.UpdateCommandStates();
+    List.Reverse = Door.ReverseTicked();
+    Door.SetState(List.Count() > 0 ? NextState : msNoTable);
+    Door.UpdateCommandStates();
 }
 
 void TEditPanel::StoreEdits()
@@ -257,14 +243,14 @@ void TEditPanel::StoreEdits()
         StoreAndMove(0);
 }
 
-bool TEditPanel::HasUnstoredText() const { return Main.State == msEdit && MemosModified(); }
+bool TEditPanel::HasUnstoredText() const { return Door.CurrentState() == msEdit && MemosModified(); }
 
 // ---------------------------------------------------------------- showing and moving
 
 void TEditPanel::ShowRefusal(const QString& Reason)
 {
-    if (Main.State == msEdit)
-        Main.SetPrompt(EditPrompt1, Reason);
+    if (Door.CurrentState() == msEdit)
+        Door.SetPrompt(EditPrompt1, Reason);
 }
 
 void TEditPanel::ShowCurrentEntry()
@@ -272,11 +258,11 @@ void TEditPanel::ShowCurrentEntry()
     const int Current = List.CurrentIndex();
     const int Count = List.Count();
     // A refusal shown for the previous entry makes way for the keys again.
-    Main.SetPrompt(EditPrompt1, EditPrompt2);
-    Main.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(Current + 1).arg(Count));
+    Door.SetPrompt(EditPrompt1, EditPrompt2);
+    Fields.lblItemNr->setText(QStringLiteral("[%1/%2]").arg(Current + 1).arg(Count));
     // A counter of a large table widens its label rather than losing its end.
-    if (const int Wanted = Main.lblItemNr->sizeHint().width(); Wanted > Main.lblItemNr->width())
-        Main.lblItemNr->resize(Wanted, Main.lblItemNr->height());
+    if (const int Wanted = Fields.lblItemNr->sizeHint().width(); Wanted > Fields.lblItemNr->width())
+        Fields.lblItemNr->resize(Wanted, Fields.lblItemNr->height());
     if (Count == 0)
         return;
     if (Current < Count) {
@@ -291,7 +277,7 @@ void TEditPanel::ShowCurrentEntry()
         ScrollToCurrent();
     else if (grdTabel->hasFocus() && Current < Count)
         grdTabel->scrollTo(Model->index(Current, 0), QAbstractItemView::EnsureVisible);
-    Main.UpdateCommandStates();
+    Door.UpdateCommandStates();
 }
 
 void TEditPanel::ScrollToCurrent()
@@ -338,8 +324,8 @@ void TEditPanel::StoreMemos()
         // typed new ones: the memos were empty, not showing that entry.
         OnlyTyped = List.Count() == Before;
     }
-    const std::string Question = MemoBytes(Main.memVraag, QuestionGuard->CodePage());
-    const std::string Answer = MemoBytes(Main.memAntwoord, AnswerGuard->CodePage());
+    const std::string Question = MemoBytes(Fields.memVraag, QuestionGuard->CodePage());
+    const std::string Answer = MemoBytes(Fields.memAntwoord, AnswerGuard->CodePage());
     if (!OnlyTyped || !Trimmed(Question).empty())
         List.SetQuestion(Current, Question);
     if (!OnlyTyped || !Trimmed(Answer).empty())
@@ -373,7 +359,7 @@ void TEditPanel::GoToLastEntry()
 void TEditPanel::GoToPrevious(bool ToFirst)
 {
     if (!MemoHasFocus())
-        Main.memVraag->setFocus();
+        Fields.memVraag->setFocus();
     if (ToFirst)
         GoToFirstEntry();
     else
@@ -383,7 +369,7 @@ void TEditPanel::GoToPrevious(bool ToFirst)
 void TEditPanel::GoToNext(bool ToLast)
 {
     if (!MemoHasFocus())
-        Main.memVraag->setFocus();
+        Fields.memVraag->setFocus();
     if (ToLast)
         GoToLastEntry();
     else
@@ -392,7 +378,7 @@ void TEditPanel::GoToNext(bool ToLast)
 
 void TEditPanel::grdTabelSelectCell(int /*Col*/, int Row)
 {
-    if (Main.State != msEdit)
+    if (Door.CurrentState() != msEdit)
         return;
     StoreMemos();
     List.SelectEntry(Row);
@@ -409,12 +395,12 @@ void TEditPanel::DeleteCurrentEntry()
         Model->RemoveRow(Row, [this, Row] { List.Delete(Row); });
     }
     // The texts in the memos went with the entry.
-    Main.memVraag->document()->setModified(false);
-    Main.memAntwoord->document()->setModified(false);
+    Fields.memVraag->document()->setModified(false);
+    Fields.memAntwoord->document()->setModified(false);
     ShowCurrentEntry();
     if (List.Count() == 0) {
         ShowGridRow(-1);
-        Main.UpdateCommandStates();
+        Door.UpdateCommandStates();
     }
 }
 
@@ -426,18 +412,18 @@ bool TEditPanel::EditKeyDown(QKeyEvent* Event)
     switch (Event->key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (Main.memVraag->hasFocus())
-            Main.memAntwoord->setFocus(Qt::TabFocusReason);
+        if (Fields.memVraag->hasFocus())
+            Fields.memAntwoord->setFocus(Qt::TabFocusReason);
         else
-            Main.memVraag->setFocus(Qt::TabFocusReason);
+            Fields.memVraag->setFocus(Qt::TabFocusReason);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (Main.memVraag->hasFocus()) {
-            Main.memAntwoord->setFocus();
+        if (Fields.memVraag->hasFocus()) {
+            Fields.memAntwoord->setFocus();
         } else {
             StoreAndMove(+1);
-            Main.memVraag->setFocus();
+            Fields.memVraag->setFocus();
         }
         return true;
     case Qt::Key_Escape:
@@ -461,24 +447,24 @@ bool TEditPanel::EditKeyDown(QKeyEvent* Event)
 
 bool TEditPanel::MemosModified() const
 {
-    return Main.memVraag->document()->isModified() || Main.memAntwoord->document()->isModified();
+    return Fields.memVraag->document()->isModified() || Fields.memAntwoord->document()->isModified();
 }
 
 bool TEditPanel::MemoHasFocus() const
 {
-    return Main.memVraag->hasFocus() || Main.memAntwoord->hasFocus();
+    return Fields.memVraag->hasFocus() || Fields.memAntwoord->hasFocus();
 }
 
 // ---------------------------------------------------------------- search
 
 void TEditPanel::SearchEntry()
 {
-    QInputDialog Dialog(&Main);
+    QInputDialog Dialog(window());
     Dialog.setObjectName(QStringLiteral("dlgZoeken"));
     Dialog.setWindowTitle(QStringLiteral("Zoeken"));
     Dialog.setLabelText(QStringLiteral("Zoektekst:"));
     Dialog.setInputMode(QInputDialog::TextInput);
-    Dialog.setTextValue(QString::fromStdString(Main.SearchText));
+    Dialog.setTextValue(QString::fromStdString(Fields.SearchText));
     if (auto* Edit = Dialog.findChild<QLineEdit*>()) {
         Edit->setMaxLength(SearchTextLength);
         Edit->selectAll();
@@ -494,13 +480,13 @@ void TEditPanel::SearchEntry()
         Focus->setFocus();
     if (Answer != QDialog::Accepted)
         return;
-    Main.SearchText = SearchableText(Dialog.textValue()).trimmed().toStdString();
-    if (Main.SearchText.empty())
+    Fields.SearchText = SearchableText(Dialog.textValue()).trimmed().toStdString();
+    if (Fields.SearchText.empty())
         return;
-    const int Found = FindEntry(QString::fromStdString(Main.SearchText));
+    const int Found = FindEntry(QString::fromStdString(Fields.SearchText));
     if (Found < 0) {
         QMessageBox Box(QMessageBox::NoIcon, QApplication::applicationName(),
-                        QStringLiteral("Niet gevonden"), QMessageBox::Ok, &Main);
+                        QStringLiteral("Niet gevonden"), QMessageBox::Ok, window());
         Box.setObjectName(QStringLiteral("msgNietGevonden"));
         Box.exec();
         return;
@@ -571,10 +557,10 @@ void TEditPanel::ConvertTable(std::string (*Convert)(std::string_view))
         if (Answers)
             List.SetAnswer(i, Convert(List.Answer(i)));
     }
-    Main.AccentsConverted = true;
+    Fields.AccentsConverted = true;
     Model->AllRowsChanged();
     ShowCurrentEntry();
-    Main.UpdateCommandStates();
+    Door.UpdateCommandStates();
 }
 
 // ---------------------------------------------------------------- clipboard
@@ -582,7 +568,7 @@ void TEditPanel::ConvertTable(std::string (*Convert)(std::string_view))
 QPlainTextEdit* TEditPanel::FocusedMemo() const
 {
     auto* Memo = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
-    return Memo && Main.isAncestorOf(Memo) ? Memo : nullptr;
+    return Memo && window()->isAncestorOf(Memo) ? Memo : nullptr;
 }
 
 void TEditPanel::mnuKnippenClick()
@@ -612,7 +598,7 @@ void TEditPanel::btnAntwoordFontClick() { ChooseFont(false); }
 void TEditPanel::ChooseFont(bool QuestionSide)
 {
     const TTableFont Previous = QuestionSide ? List.QFont() : List.AFont();
-    QFontDialog Dialog(ToQFont(Previous), &Main);
+    QFontDialog Dialog(ToQFont(Previous), window());
     Dialog.setObjectName(QStringLiteral("dlgFont"));
     Dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     OfferSizesFrom(Dialog, SmallestFontSize);
@@ -637,18 +623,18 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     else
         List.AFont() = Font;
     ApplyMemoFonts();
-    ApplyColumnFont(Main.lblVraagTekst, List.QFont());
-    ApplyColumnFont(Main.lblAntwoordTekst, List.AFont());
+    ApplyColumnFont(Fields.lblVraagTekst, List.QFont());
+    ApplyColumnFont(Fields.lblAntwoordTekst, List.AFont());
     ShowCurrentEntry();
     List.Changed = true;
     ApplyGridFonts();
-    Main.UpdateCommandStates();
+    Door.UpdateCommandStates();
 }
 
 void TEditPanel::ApplyMemoFonts()
 {
-    ApplyColumnFont(Main.memVraag, List.QFont());
-    ApplyColumnFont(Main.memAntwoord, List.AFont());
+    ApplyColumnFont(Fields.memVraag, List.QFont());
+    ApplyColumnFont(Fields.memAntwoord, List.AFont());
     QuestionGuard->SetCodePage(CodePageOfCharset(List.QFont().Charset));
     AnswerGuard->SetCodePage(CodePageOfCharset(List.AFont().Charset));
 }

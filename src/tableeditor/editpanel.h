@@ -16,19 +16,33 @@
 #include "tableeditor/tablegrid.h"
 
 class QKeyEvent;
+class QLabel;
 class QPlainTextEdit;
 class QTableView;
 class TMemo;
 class TQuestionlist;
 class TTableModel;
 class TWinTextGuard;
-class TfrmMain;
+class TQuizDoor;
+
+// The fields of the main window that the editor works in.
+struct TEditFields {
+    TMemo* memVraag;          // the question of the current entry
+    TMemo* memAntwoord;       // and its answer
+    QLabel* lblItemNr;        // "[n/count]"
+    QLabel* lblVraagTekst;    // the quiz's question line: it takes the column's font
+    QLabel* lblAntwoordTekst; // the quiz's answer line: likewise
+    std::string& SearchText;  // the text searched for last, UTF-8
+    bool& AccentsConverted;   // a code-page conversion ran since the table was read
+};
 
 class TEditPanel : public QFrame {
     Q_OBJECT
 public:
-    // Lives in the main window's client area.
-    explicit TEditPanel(TfrmMain& Main);
+    // Lives on Parent, the main window's client area; works through Door in
+    // the window's Fields. The window connects its edit commands to the
+    // handlers below.
+    TEditPanel(QWidget* Parent, TQuizDoor& Door, const TEditFields& Fields);
 
     void StartEditing();
     void StopEditing(int NextState);
@@ -76,7 +90,8 @@ private:
     [[nodiscard]] int FindEntry(const QString& Text) const;
     // Text without the characters that neither column can hold.
     [[nodiscard]] QString SearchableText(const QString& Text) const;
-    void ConnectCommands();
+    // The save command follows the memos' modified marks.
+    void FollowMemoChanges();
     void ConvertTable(std::string (*Convert)(std::string_view));
     void ChooseFont(bool QuestionSide);
     void DeleteCurrentEntry();
@@ -94,7 +109,8 @@ private:
     [[nodiscard]] bool MemosModified() const;
     [[nodiscard]] QPlainTextEdit* FocusedMemo() const;
 
-    TfrmMain& Main;
+    TQuizDoor& Door;
+    TEditFields Fields;
     TQuestionlist& List;
     TWinTextGuard* QuestionGuard;
     TWinTextGuard* AnswerGuard;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/commandguard.h"
 
-#include "app/memorantapplication.h"
+#include "ui/errordisplay.h"
 
 bool RunCommand(const std::function<void()>& Command) noexcept
 {

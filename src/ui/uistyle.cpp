@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QPalette>
 
-#include "app/memorantapplication.h"
+#include "ui/errordisplay.h"
 
 
 QFont ArialPixels(int Pixels, bool Bold)

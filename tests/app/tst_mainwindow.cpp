@@ -17,7 +17,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/debuglist.h"
 #include "app/frmmain.h"
+#include "app/questionpanel.h"
+#include "app/statuspanels.h"
+#include "app/titlepanel.h"
+#include "quizscreens/scorepanel.h"
 #include "tableeditor/editpanel.h"
 #include "ui/memo.h"
 #include "quizscreens/resultspanel.h"

@@ -14,6 +14,7 @@
 
 #include "app/quizoptions.h"
 #include "app/speechcommands.h"
+#include "app/statuspanels.h"
 #include "dialogscript.h"
 #include "files/filecommands.h"
 #include "files/windowsettings.h"

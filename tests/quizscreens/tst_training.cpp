@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/frmmain.h"
+#include "app/titlepanel.h"
 #include "ui/memo.h"
 #include "quizscreens/resultspanel.h"
 #include "quizscreens/trainingpanel.h"

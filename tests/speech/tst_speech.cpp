@@ -16,6 +16,7 @@
 
 #include "app/frmmain.h"
 #include "app/mainwindowfixture.h"
+#include "app/statuspanels.h"
 #include "app/speechcommands.h"
 #include "quizscreens/fillinpanel.h"
 #include "speech/dlgtaaluitspreken.h"
