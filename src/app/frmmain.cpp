@@ -47,6 +47,9 @@
 #include "ui/frmjanee.h"
 #include "ui/memo.h"
 #include "ui/uistyle.h"
+#include "files/droppedfiles.h"
+#include "files/recentfiles.h"
+#include "ui/layoutscale.h"
 
 namespace {
 
@@ -57,6 +60,9 @@ const QString ReleaseDate = QStringLiteral("(11-03-2006)");
 constexpr int DesignClientWidth = 600;
 constexpr int DesignClientHeight = 431;
 constexpr int PromptDistanceToBottom = DesignClientHeight - 360;
+// The status bar keeps its height in a larger window; the prompts keep their
+// distance to it.
+constexpr int StatusBarHeight = 19;
 
 } // namespace
 
@@ -76,6 +82,10 @@ TfrmMain::TfrmMain(QWidget* Parent) : QMainWindow(Parent)
     createPanels(Client);
     createCollaborators(Client);
     createPromptsAndDebugList(Client);
+    LayoutScale = new TLayoutScale(Client, QSize(DesignClientWidth, DesignClientHeight));
+    for (QLabel* Text : {lblVraagTekst, lblAntwoordTekst, pnlMeerkeuze->lblAntwoord[0], pnlMeerkeuze->lblAntwoord[1],
+                         pnlMeerkeuze->lblAntwoord[2], pnlMeerkeuze->lblAntwoord[3]})
+        LayoutScale->FitText(Text);
     connectCommands();
 
     timTijd = new QTimer(this);
@@ -286,6 +296,8 @@ void TfrmMain::createCollaborators(QWidget* Parent)
     Files = new TFileCommands(*this, *WindowSettings, *DlgSlaFoutenOp);
     frmPrint = new TfrmPrint(*this);
     frmAbout = new TfrmAbout(this);
+    RecentFiles = new TRecentFiles(mnuBestand, mnuAfsluiten, this);
+    DroppedFiles = new TDroppedFiles(this);
     KeyPreview = new TKeyPreview(
         *this, [this](QKeyEvent* Event) { return FormKeyDown(Event); }, [this](char& Key) { FormKeyPress(Key); });
     Speech = new TSpeechCommands(*this);
@@ -335,6 +347,14 @@ void TfrmMain::connectCommands()
 
     ConnectCommand(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
     ConnectCommand(mnuInfo, &QAction::triggered, this, &TfrmMain::mnuInfoClick);
+
+    // Tables opened or saved join the recent list; a recent or dropped table
+    // opens as "Openen" opens a table.
+    connect(Files, &TFileCommands::TableFileUsed, RecentFiles, &TRecentFiles::Add);
+    connect(RecentFiles, &TRecentFiles::OpenRequested, this,
+            [this](const QString& File) { RunCommand([&] { Files->OpenFiles({File}); }); });
+    connect(DroppedFiles, &TDroppedFiles::FilesDropped, this,
+            [this](const QStringList& Dropped) { RunCommand([&] { Files->OpenFiles(Dropped); }); });
 }
 
 void TfrmMain::createPromptsAndDebugList(QWidget* Parent)
@@ -358,7 +378,12 @@ void TfrmMain::showEvent(QShowEvent* Event)
 {
     QMainWindow::showEvent(Event);
     if (FirstActivation)
-        QTimer::singleShot(0, this, [this] { RunCommand([this] { FormActivate(); }); });
+        QTimer::singleShot(0, this, [this] {
+            RunCommand([this] { FormActivate(); });
+            // A notice or error box of the start may have come up before the
+            // window was first active; the keys come here once it is gone.
+            activateWindow();
+        });
 }
 
 void TfrmMain::FormActivate()
@@ -379,6 +404,7 @@ void TfrmMain::InitOnFirstActivate()
     frmAbout->ProgramNameText = QStringLiteral("Memorant voor Windows");
     frmAbout->DescriptionText = frmAbout->ProgramNameText + QStringLiteral("\n") + frmAbout->VersionText;
     ApplySettings(WindowSettings->LoadSettings());
+    RecentFiles->Load(*WindowSettings->Settings);
     UpdateCommandStates();
 }
 
@@ -408,6 +434,7 @@ TSettingsValues TfrmMain::CollectSettings() const
     Values.Bounds = Normal || !normalGeometry().isValid() ? QRect(pos(), size())
                                                           : normalGeometry().translated(-FrameOffset);
     Values.WindowState = isMinimized() ? Qt::WindowMinimized : isMaximized() ? Qt::WindowMaximized : Qt::WindowNoState;
+    Values.Screen = screen() ? screen()->name() : QString();
     Values.Toolbar = mnuKnoppenbalk->isChecked();
     Values.Statusbar = mnuStatusbalk->isChecked();
     Values.HelpBalloons = mnuHelpballonnetjes->isChecked();
@@ -444,7 +471,7 @@ void TfrmMain::CarryOutCommandLine(const QStringList& Arguments)
 
 void TfrmMain::UpdateCommandStates()
 {
-    StatusBar->ShowCounters(QuestionList);
+    StatusBar->ShowCounters(QuestionList, Files->SourceName());
     pnlScore->SetScoreMeter(static_cast<int>(std::nearbyint(QuestionList.Score() * 4)));
     EnableCommands();
     ShowScreenOfState();
@@ -557,9 +584,13 @@ void TfrmMain::CenterControl(QWidget* Control)
 
 void TfrmMain::FormResize()
 {
-    const int PromptTop = ClientHeight() - PromptDistanceToBottom;
+    // A window larger than the design draws the design larger; the toolbar
+    // and the status bar keep their size.
+    LayoutScale->Apply(LayoutScale->FactorFor(QSize(ClientWidth(), ClientHeight())));
+    const int PromptTop = ClientHeight() - StatusBarHeight - LayoutScale->Scaled(PromptDistanceToBottom - StatusBarHeight);
     PlaceAt(lblPrompt1, lblPrompt1->x(), PromptTop);
-    PlaceAt(lblPrompt2, lblPrompt2->x(), PromptTop + 16);
+    // Scaled, the second line starts below the first rather than on its edge.
+    PlaceAt(lblPrompt2, lblPrompt2->x(), PromptTop + (LayoutScale->Factor() > 1 ? lblPrompt1->height() : 16));
     for (QWidget* Control : {static_cast<QWidget*>(pnlVraagAntwoord), static_cast<QWidget*>(pnlScore),
                              static_cast<QWidget*>(pnlTitel), static_cast<QWidget*>(pnlMeerkeuze),
                              static_cast<QWidget*>(pnlTraining), static_cast<QWidget*>(pnlInvoer),
@@ -581,6 +612,7 @@ void TfrmMain::FormResize()
     const int LowerTop = PanelTop + pnlVraagAntwoord->height() + Gap;
     for (QWidget* Panel : LowerPanels())
         PlaceAt(Panel, Panel->x(), LowerTop);
+    LayoutScale->Stretch(pnlEdit, PromptTop - Gap - LowerTop); // the grid shows more rows
     if (lbxDebug->isVisible())
         lbxDebug->setGeometry(DebugListArea());
     update();
@@ -794,6 +826,7 @@ void TfrmMain::mnuAfdrukkenClick()
     if (!mnuAfdrukken->isVisible())
         return;
     frmPrint->QuestionList = &QuestionList;
+    frmPrint->SourceName = Files->SourceName();
     frmPrint->Print();
 }
 
@@ -817,6 +850,7 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     if (!RunCommand([&] { MayClose = Files->CanClose(); }) || !MayClose)
         return;
     WindowSettings->SaveSettings(CollectSettings(), *this);
+    RecentFiles->Save(*WindowSettings->Settings);
     Event->accept();
 }
 

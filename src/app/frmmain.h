@@ -45,6 +45,9 @@ class TWindowSettings;
 class TDlgSlaFoutenOp;
 class TfrmPrint;
 class TfrmAbout;
+class TLayoutScale;
+class TRecentFiles;
+class TDroppedFiles;
 struct TSettingsValues;
 class TSpeechCommands;
 
@@ -156,6 +159,9 @@ public:
     TDlgSlaFoutenOp* DlgSlaFoutenOp;
     TfrmPrint* frmPrint;
     TfrmAbout* frmAbout;
+    TLayoutScale* LayoutScale;
+    TRecentFiles* RecentFiles;
+    TDroppedFiles* DroppedFiles;
     TSpeechCommands* Speech;
 
     // --- handlers ---

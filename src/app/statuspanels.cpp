@@ -3,7 +3,6 @@
 
 #include <QLabel>
 
-#include "formats/tablefilename.h"
 #include "table/questionlist.h"
 
 namespace {
@@ -35,11 +34,9 @@ TStatusPanels::TStatusPanels(QWidget* Parent) : QStatusBar(Parent)
     }
 }
 
-void TStatusPanels::ShowCounters(const TQuestionlist& Table)
+void TStatusPanels::ShowCounters(const TQuestionlist& Table, const QString& FileName)
 {
-    // File names are in the system's encoding, not the table's code page.
-    const QString Name = TableFilePath(Table.ListName);
-    Panels[5]->setText(QStringLiteral("Bestand: ") + Name.mid(Name.lastIndexOf(QLatin1Char('/')) + 1));
+    Panels[5]->setText(QStringLiteral("Bestand: ") + FileName.mid(FileName.lastIndexOf(QLatin1Char('/')) + 1));
     Panels[0]->setText(QStringLiteral("totaal: %1").arg(Table.Count()));
     Panels[1]->setText(QStringLiteral("rest: %1").arg(Table.Rest));
     Panels[2]->setText(QStringLiteral("goed: %1").arg(Table.RightAnswers));

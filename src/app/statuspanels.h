@@ -13,8 +13,9 @@ class TStatusPanels : public QStatusBar {
 public:
     explicit TStatusPanels(QWidget* Parent);
 
-    // The counters and the file name of Table.
-    void ShowCounters(const TQuestionlist& Table);
+    // The counters of Table, and the name of FileName: the table's own file
+    // or the other trainer's file it was read from.
+    void ShowCounters(const TQuestionlist& Table, const QString& FileName);
     // The time since the round started, as "tijd: h:mm:ss".
     void ShowElapsed(qint64 Seconds);
 

@@ -18,6 +18,7 @@
 #include "ui/errordisplay.h"
 #include "ui/filedoor.h"
 #include "ui/frmjanee.h"
+#include "ui/noticebox.h"
 
 namespace {
 
@@ -93,6 +94,19 @@ void TFileCommands::OpenTables()
     }
     const QStringList Files = dlgOpen->selectedFiles();
     RememberFolder(Files.constFirst());
+    ReadFiles(Files);
+}
+
+void TFileCommands::OpenFiles(const QStringList& Files)
+{
+    Door.StoreTypedText();
+    if (Files.isEmpty() || !SettleChanges())
+        return;
+    ReadFiles(Files);
+}
+
+void TFileCommands::ReadFiles(const QStringList& Files)
+{
     TQuestionlist& Table = Door.Table();
     Table.Clear();
     Utf8TextName.clear();
@@ -111,8 +125,10 @@ void TFileCommands::OpenTables()
         Door.ShowTableRead();
         throw;
     }
-    if (Files.size() > 1)
+    if (Files.size() > 1) {
         Table.ListName.clear();
+        ImportedName.clear();
+    }
     Door.ShowTableRead();
 }
 
@@ -127,10 +143,11 @@ void TFileCommands::LoadTableFile(const QString& FileName)
     }
     if (TTableFiles::IsForeign(Result.Format))
         ImportedName = FileName;
+    emit TableFileUsed(FileName);
     const QString Message = TTableImport::Message(FileName, Result.Report);
     if (Message.isEmpty())
         return;
-    QMessageBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, QMessageBox::Ok, &Door.Window());
+    TNoticeBox Box(QMessageBox::Information, QString::fromLatin1(ProgramTitle), Message, &Door.Window());
     Box.setObjectName(QStringLiteral("dlgInlezen"));
     Box.exec();
 }
@@ -156,9 +173,10 @@ void TFileCommands::Save(std::string PreviousName)
         if (!Table.ListName.empty()) {
             SaveFile(TableFilePath(Table.ListName));
         } else {
+            const QString Source = PreviousName.empty() ? ImportedName : TableFilePath(PreviousName);
             for (;;) {
-                dlgSave->setDirectory(InitialFolder());
-                if (!RunDialog(dlgSave, SaveFilter, ProposedSaveName()))
+                dlgSave->setDirectory(Source.isEmpty() ? InitialFolder() : QFileInfo(Source).absolutePath());
+                if (!RunDialog(dlgSave, SaveFilter, ProposedSaveName(PreviousName)))
                     break;
                 const QString File = dlgSave->selectedFiles().constFirst();
                 RememberFolder(File);
@@ -184,11 +202,20 @@ void TFileCommands::SaveFile(const QString& File)
         TTableFiles::Save(Door.Table(), File, TTableFormat::Utf8Text, Utf8TextBom);
     else
         TTableFiles::Save(Door.Table(), File);
+    emit TableFileUsed(File);
 }
 
-QString TFileCommands::ProposedSaveName() const
+QString TFileCommands::ProposedSaveName(const std::string& PreviousName) const
 {
+    if (!PreviousName.empty())
+        return QFileInfo(TableFilePath(PreviousName)).fileName();
     return ImportedName.isEmpty() ? QString() : QFileInfo(ImportedName).completeBaseName() + QStringLiteral(".MT4");
+}
+
+QString TFileCommands::SourceName() const
+{
+    const std::string& ListName = Door.Table().ListName;
+    return ListName.empty() ? ImportedName : TableFilePath(ListName);
 }
 
 bool TFileCommands::CanClose()
@@ -202,6 +229,8 @@ void TFileCommands::SaveWrongAnswers()
     TDlgSlaFoutenOp& Dialog = DlgSlaFoutenOp;
     TQuestionlist& Table = Door.Table();
     Dialog.Prepare(Table.MaxErrorStat());
+    if (const QString Source = SourceName(); !Source.isEmpty())
+        Dialog.dlgSave->setDirectory(QFileInfo(Source).absolutePath());
     if (Dialog.exec() != QDialog::Accepted || Dialog.SaveFileName.isEmpty())
         return;
     Table.WriteToFile(TableFileName(Dialog.SaveFileName), Dialog.Threshold());

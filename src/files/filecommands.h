@@ -31,6 +31,10 @@ public:
     bool AskSaveChanges();
     void NewTable();
     void OpenTables();
+    // Opens Files as a confirmed open dialog would (a dropped file, a recent
+    // one), after the unsaved-changes question; the folder kept for the
+    // dialogs stays as it is.
+    void OpenFiles(const QStringList& Files);
     void SaveTable();
     void SaveTableAs();
     void SaveWrongAnswers();
@@ -43,6 +47,10 @@ public:
     // the user in one message what was left out or changed on the way.
     void LoadTableFile(const QString& FileName);
 
+    // The file the table is: its own, or the other trainer's file it was
+    // read from; empty for a new or combined table.
+    [[nodiscard]] QString SourceName() const;
+
     // The folder the table dialogs open in: the folder of the last table
     // file chosen, kept in the settings file; at first the program's folder
     // for a portable copy, else the user's documents folder.
@@ -54,7 +62,13 @@ public:
     // column ("en", "nl"); empty where it names none.
     QStringList FileLanguages;
 
+signals:
+    // A table file was read or written under its own name.
+    void TableFileUsed(const QString& FileName);
+
 private:
+    // Reads Files, one after the other, into the cleared table.
+    void ReadFiles(const QStringList& Files);
     // Asks while the table is changed; false when a question was dismissed.
     bool SettleChanges();
     // Saves under ListName, or under a name chosen in the save dialog when
@@ -68,9 +82,11 @@ private:
     // Writes the table as File: in the format of its extension, and a UTF-8
     // text table that was read from File in UTF-8 again.
     void SaveFile(const QString& File);
-    // The save dialog's proposal: a table read from another trainer's file
-    // is proposed under that file's name as ".MT4"; otherwise none.
-    [[nodiscard]] QString ProposedSaveName() const;
+    // The save dialog's proposal: the table's own file name (PreviousName,
+    // for "Opslaan als"); a table read from another trainer's file under that
+    // file's name as ".MT4"; otherwise none. The dialog starts in the folder
+    // of that file.
+    [[nodiscard]] QString ProposedSaveName(const std::string& PreviousName) const;
 
     TFileDoor& Door;
     TWindowSettings& Settings;

@@ -131,7 +131,8 @@ TSettingsValues TWindowSettings::LoadSettings() const
     const int Width = Settings->ReadInteger(Form, "Width", DefaultWidth);
     const int Left = Settings->ReadInteger(Form, "Left", DefaultLeft);
     const int Top = Settings->ReadInteger(Form, "Top", DefaultTop);
-    Values.Bounds = VisibleBounds(QRect(Left, Top, Width, Height));
+    Values.Screen = QString::fromStdString(Settings->ReadString(Form, "Screen", ""));
+    Values.Bounds = VisibleBounds(BoundsOnScreen(QRect(Left, Top, Width, Height), Values.Screen));
     switch (Settings->ReadInteger(Form, "State", wsNormal)) {
     case wsMinimized: Values.WindowState = Qt::WindowMinimized; break;
     case wsMaximized: Values.WindowState = Qt::WindowMaximized; break;
@@ -162,6 +163,22 @@ QRect TWindowSettings::VisibleBounds(const QRect& Bounds)
     }
     Result.setSize(Result.size().boundedTo(Home->availableGeometry().size()));
     return Result;
+}
+
+QRect TWindowSettings::BoundsOnScreen(const QRect& Bounds, const QString& ScreenName)
+{
+    if (ScreenName.isEmpty())
+        return Bounds;
+    const QScreen* Home = QGuiApplication::primaryScreen();
+    for (QScreen* Screen : QGuiApplication::screens())
+        if (Screen->name() == ScreenName)
+            Home = Screen;
+    if (!Home)
+        return Bounds;
+    const QRect Area = Home->availableGeometry();
+    if (EnoughOnScreen(Bounds, Area))
+        return Bounds;
+    return {Area.topLeft() + QPoint(DefaultLeft, DefaultTop), Bounds.size()};
 }
 
 void TWindowSettings::SaveSettings(const TSettingsValues& Values, QWidget& Owner)
@@ -199,6 +216,8 @@ void TWindowSettings::SaveAll(const TSettingsValues& Values)
     Settings->WriteInteger(Form, "State", Values.WindowState == Qt::WindowMinimized   ? wsMinimized
                                           : Values.WindowState == Qt::WindowMaximized ? wsMaximized
                                                                                       : wsNormal);
+    if (!Values.Screen.isEmpty())
+        Settings->WriteString(Form, "Screen", Values.Screen.toStdString());
 
     Settings->WriteBool(View, "Toolbar", Values.Toolbar);
     Settings->WriteBool(View, "Statusbar", Values.Statusbar);

@@ -28,6 +28,8 @@ struct TSettingsValues {
     // its state.
     QRect Bounds;
     Qt::WindowState WindowState = Qt::WindowNoState;
+    // The name of the screen the window was on; empty when unknown.
+    QString Screen;
     // The view toggles.
     bool Toolbar = true;
     bool Statusbar = true;
@@ -76,6 +78,10 @@ public:
     // Window bounds that lie (nearly) off every screen become the default
     // bounds, and bounds larger than the screen are cut to it.
     [[nodiscard]] static QRect VisibleBounds(const QRect& Bounds);
+    // Bounds kept on the screen called ScreenName: moved onto it when the
+    // screens were arranged anew, and onto the primary screen when it is
+    // gone. An empty name leaves them as they are.
+    [[nodiscard]] static QRect BoundsOnScreen(const QRect& Bounds, const QString& ScreenName);
 
     std::unique_ptr<TIniFile> Settings;
 

@@ -14,6 +14,7 @@
 #include <QScopeGuard>
 #include <algorithm>
 
+#include "editor/codepage.h"
 #include "formats/wintext.h"
 #include "ui/frmjanee.h"
 #include "print/easyprintarea.h"
@@ -167,6 +168,8 @@ QString TfrmPrint::TableFileName() const
 {
     if (!QuestionList)
         return {};
+    if (QuestionList->ListName.empty())
+        return SourceName;
     return QFile::decodeName(QByteArray::fromStdString(QuestionList->ListName));
 }
 
@@ -203,10 +206,12 @@ bool TfrmPrint::ReportDetailPrint(QObject*, QPainter& Canvas, QRect& Area)
     while (BottomEdge(Area) - Y > H && NextEntry < QuestionList->Count()) {
         // The answer column starts here, right of the middle of the line.
         const int Mid = 2 * Area.left() + RightEdge(Area) / 2;
-        DrawTextLeft(ColumnToQt(QuestionList->Question(NextEntry), QuestionList->QFont().Charset), Canvas,
-                     RectFromEdges(Area.left(), Y, Mid, Y + H));
-        DrawTextLeft(ColumnToQt(QuestionList->Answer(NextEntry), QuestionList->AFont().Charset), Canvas,
-                     RectFromEdges(Mid, Y, RightEdge(Area), Y + H));
+        // A right-to-left question keeps a gap of two letters to the answer.
+        const int Gap = 2 * Canvas.fontMetrics().averageCharWidth();
+        DrawColumnText(QuestionList->Question(NextEntry), QuestionList->QFont().Charset, Canvas,
+                       RectFromEdges(Area.left(), Y, Mid - Gap, Y + H));
+        DrawColumnText(QuestionList->Answer(NextEntry), QuestionList->AFont().Charset, Canvas,
+                       RectFromEdges(Mid, Y, RightEdge(Area), Y + H));
         ++NextEntry;
         Y += H;
     }
@@ -220,6 +225,17 @@ bool TfrmPrint::ReportDetailPrint(QObject*, QPainter& Canvas, QRect& Area)
 
 // A printout stopped by the user ends cleanly after the page in hand.
 bool TfrmPrint::ReportIsLastPage(QObject*) { return NextEntry >= QuestionList->Count() || StoppedByUser(); }
+
+void TfrmPrint::DrawColumnText(const std::string& Text, int Charset, QPainter& Canvas, const QRect& Rect)
+{
+    // Text of a Hebrew or Arabic column stands against the right edge, as
+    // the editor shows it; the others start at the left edge.
+    const QString Shown = ColumnToQt(Text, Charset);
+    if (IsRightToLeftCodePage(CodePageOfCharset(Charset)))
+        DrawTextRight(Shown, Canvas, Rect);
+    else
+        DrawTextLeft(Shown, Canvas, Rect);
+}
 
 void TfrmPrint::DrawTextLeft(const QString& Text, QPainter& Canvas, const QRect& Rect)
 {

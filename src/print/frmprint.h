@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <string>
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -27,6 +28,9 @@ public:
 
     // The table to print; set before every print, not owned.
     TQuestionlist* QuestionList = nullptr;
+    // The file a table without a name of its own was read from (another
+    // trainer's file); the header names it and the PDF goes beside it.
+    QString SourceName;
 
     TEasyReport* Report;    // margins 10 mm, the page header on the first page too
     TEasyPrintArea* Header; // file name left, page number right
@@ -56,6 +60,8 @@ public:
 
     // Text centred vertically in Rect, at its left or its right edge; not
     // clipped to Rect.
+    // A column's text in its code page, at the edge its writing starts from.
+    static void DrawColumnText(const std::string& Text, int Charset, QPainter& Canvas, const QRect& Rect);
     static void DrawTextLeft(const QString& Text, QPainter& Canvas, const QRect& Rect);
     static void DrawTextRight(const QString& Text, QPainter& Canvas, const QRect& Rect);
 

@@ -25,11 +25,12 @@ namespace {
 }
 
 // The tolerant judgement. The sound comparison knows the Latin alphabet
-// only; in other scripts a difference of case alone is forgiven.
+// only; in other scripts a difference of case is forgiven, and in Greek and
+// Cyrillic a missing or misplaced accent, as an accent is in Latin.
 [[nodiscard]] bool LooksRight(const std::string& Typed, const std::string& Expected, int CodePage)
 {
     if (!IsLatinCodePage(CodePage))
-        return EqualIgnoringCase(Typed, Expected, CodePage);
+        return EqualIgnoringMarks(Typed, Expected, CodePage);
     // A digit on either side rules the tolerance out: numbers must be
     // typed exactly.
     return NoDigits(Typed) && NoDigits(Expected) && SoundsAlike(Typed, Expected);

@@ -9,6 +9,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <wctype.h>
 
 namespace {
@@ -19,6 +20,7 @@ using TByteMap = std::array<unsigned char, 256>;
 // are letters of its script.
 struct TCodePageCase {
     TByteMap Upper{};
+    TByteMap BaseUpper{}; // upper case, and Greek and Cyrillic marks left off
     std::array<bool, 256> ScriptLetter{};
 };
 
@@ -65,11 +67,27 @@ locale_t UnicodeLocale()
     return Locale;
 }
 
+// The capital without its marks, for the Greek letters with tonos or
+// dialytika and the Cyrillic letters that readers write without them (ё, й).
+std::uint32_t WithoutMarks(std::uint32_t Upper)
+{
+    static constexpr std::pair<std::uint32_t, std::uint32_t> Bases[] = {
+        {0x0386, 0x0391}, {0x0388, 0x0395}, {0x0389, 0x0397}, {0x038A, 0x0399}, {0x038C, 0x039F},
+        {0x038E, 0x03A5}, {0x038F, 0x03A9}, {0x0390, 0x0399}, {0x03AA, 0x0399}, {0x03AB, 0x03A5},
+        {0x03B0, 0x03A5}, {0x0401, 0x0415}, {0x0419, 0x0418},
+    };
+    for (const auto& [Marked, Base] : Bases)
+        if (Marked == Upper)
+            return Base;
+    return Upper;
+}
+
 TCodePageCase MakeCodePageCase(int CodePage)
 {
     TCodePageCase Case;
     for (int Byte = 0; Byte < 256; ++Byte)
         Case.Upper[Byte] = static_cast<unsigned char>(Byte);
+    Case.BaseUpper = Case.Upper;
     const std::string Name = "CP" + std::to_string(CodePage);
     TConverter Decode("UCS-4LE", Name.c_str());
     TConverter Encode(Name.c_str(), "UCS-4LE");
@@ -85,6 +103,9 @@ TCodePageCase MakeCodePageCase(int CodePage)
         unsigned char Out = 0;
         if (Upper != Code && Encode.Convert(&Upper, sizeof Upper, &Out, 1))
             Case.Upper[Byte] = Out;
+        const std::uint32_t Base = WithoutMarks(Upper);
+        if (Encode.Convert(&Base, sizeof Base, &Out, 1))
+            Case.BaseUpper[Byte] = Out;
     }
     return Case;
 }
@@ -114,6 +135,20 @@ std::string UpperCasedIn(std::string_view Text, int CodePage)
 bool EqualIgnoringCase(std::string_view A, std::string_view B, int CodePage)
 {
     return A.size() == B.size() && UpperCasedIn(A, CodePage) == UpperCasedIn(B, CodePage);
+}
+
+std::string BaseLettersIn(std::string_view Text, int CodePage)
+{
+    const TByteMap& Map = CaseOf(CodePage).BaseUpper;
+    std::string Result(Text);
+    for (char& C : Result)
+        C = static_cast<char>(Map[static_cast<unsigned char>(C)]);
+    return Result;
+}
+
+bool EqualIgnoringMarks(std::string_view A, std::string_view B, int CodePage)
+{
+    return A.size() == B.size() && BaseLettersIn(A, CodePage) == BaseLettersIn(B, CodePage);
 }
 
 bool IsScriptLetterIn(unsigned char Byte, int CodePage)

@@ -17,3 +17,10 @@
 
 // True when A and B differ at most in upper and lower case.
 [[nodiscard]] bool EqualIgnoringCase(std::string_view A, std::string_view B, int CodePage);
+
+// Text upper-cased, with the Greek letters with tonos or dialytika and the
+// Cyrillic Ё and Й replaced by their plain capitals (Α, Ι, Е, И, ...).
+[[nodiscard]] std::string BaseLettersIn(std::string_view Text, int CodePage);
+
+// True when A and B differ at most in case and in those marks.
+[[nodiscard]] bool EqualIgnoringMarks(std::string_view A, std::string_view B, int CodePage);

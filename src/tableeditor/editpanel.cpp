@@ -22,16 +22,21 @@
 #include "ui/commandguard.h"
 #include "ui/mainstate.h"
 #include "ui/quizdoor.h"
+#include "tableeditor/fontdialogscripts.h"
 #include "tableeditor/griddelegate.h"
 #include "tableeditor/gridsizer.h"
+#include "ui/dialogplacement.h"
 #include "ui/memo.h"
+#include "ui/noticebox.h"
 #include "ui/tablefont.h"
 #include "tableeditor/tablegrid.h"
+#include "tableeditor/scriptchange.h"
 #include "tableeditor/tablemodel.h"
 #include "ui/uistyle.h"
 #include "formats/wintext.h"
 #include "tableeditor/wintextguard.h"
 #include "editor/codepage.h"
+#include "quiz/scriptcase.h"
 #include "table/questionlist.h"
 
 namespace {
@@ -60,10 +65,23 @@ std::string Trimmed(const std::string& Text)
 // Only the ASCII letters change case; accented letters stay as they are.
 char AsciiUpper(char Ch) { return Ch >= 'a' && Ch <= 'z' ? static_cast<char>(Ch - 'a' + 'A') : Ch; }
 
-// Whether Text contains Pattern (already upper-cased), ignoring the case of
-// the ASCII letters.
-bool ContainsUpper(const std::string& Text, const std::string& Pattern)
+// Text as the search compares it: a-z upper-cased, and in a Cyrillic or
+// Greek column that script's letters as well. Accented Latin letters keep
+// their case.
+std::string SearchCase(std::string_view Text, int CodePage)
 {
+    if (CodePage == 1251 || CodePage == 1253)
+        return UpperCasedIn(Text, CodePage);
+    std::string Result(Text);
+    std::transform(Result.begin(), Result.end(), Result.begin(), AsciiUpper);
+    return Result;
+}
+
+// Whether Text contains Pattern (already in SearchCase).
+bool ContainsUpper(const std::string& Text, const std::string& Pattern, int CodePage)
+{
+    if (CodePage == 1251 || CodePage == 1253)
+        return SearchCase(Text, CodePage).find(Pattern) != std::string::npos;
     return std::search(Text.begin(), Text.end(), Pattern.begin(), Pattern.end(),
                        [](char A, char B) { return AsciiUpper(A) == B; })
            != Text.end();
@@ -474,6 +492,9 @@ void TEditPanel::SearchEntry()
                 Edit->setText(Clean);
         });
     }
+    // The question and answer stay in view while the dialog is open.
+    Dialog.adjustSize();
+    PlaceClearOf(&Dialog, {Fields.memVraag, Fields.memAntwoord});
     QWidget* Focus = QApplication::focusWidget();
     const int Answer = Dialog.exec();
     if (Focus)
@@ -485,9 +506,10 @@ void TEditPanel::SearchEntry()
         return;
     const int Found = FindEntry(QString::fromStdString(Fields.SearchText));
     if (Found < 0) {
-        QMessageBox Box(QMessageBox::NoIcon, QApplication::applicationName(),
-                        QStringLiteral("Niet gevonden"), QMessageBox::Ok, window());
+        TNoticeBox Box(QMessageBox::NoIcon, QApplication::applicationName(), QStringLiteral("Niet gevonden"), window());
         Box.setObjectName(QStringLiteral("msgNietGevonden"));
+        Box.KeepClearOf(Fields.memVraag);
+        Box.KeepClearOf(Fields.memAntwoord);
         Box.exec();
         return;
     }
@@ -515,11 +537,13 @@ int TEditPanel::FindEntry(const QString& Text) const
     const auto PatternIn = [&Text](const TTableFont& Font) {
         std::optional<std::string> Pattern = QtToColumn(Text, Font.Charset);
         if (Pattern)
-            std::transform(Pattern->begin(), Pattern->end(), Pattern->begin(), AsciiUpper);
+            Pattern = SearchCase(*Pattern, CodePageOfCharset(Font.Charset));
         return Pattern;
     };
     const std::optional<std::string> QuestionPattern = PatternIn(List.QFont());
     const std::optional<std::string> AnswerPattern = PatternIn(List.AFont());
+    const int QuestionCodePage = CodePageOfCharset(List.QFont().Charset);
+    const int AnswerCodePage = CodePageOfCharset(List.AFont().Charset);
     // Every other entry once, from the one after the current entry on,
     // wrapping from the last to the first; the current entry itself is not
     // examined. From a position past the end every entry is examined, from
@@ -530,8 +554,8 @@ int TEditPanel::FindEntry(const QString& Text) const
         const int i = (Start + Step) % Count;
         if (i == Start)
             break;
-        if ((QuestionPattern && ContainsUpper(List.Question(i), *QuestionPattern))
-            || (AnswerPattern && ContainsUpper(List.Answer(i), *AnswerPattern)))
+        if ((QuestionPattern && ContainsUpper(List.Question(i), *QuestionPattern, QuestionCodePage))
+            || (AnswerPattern && ContainsUpper(List.Answer(i), *AnswerPattern, AnswerCodePage)))
             return i;
     }
     return -1;
@@ -602,6 +626,7 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     Dialog.setObjectName(QStringLiteral("dlgFont"));
     Dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     OfferSizesFrom(Dialog, SmallestFontSize);
+    const TFontDialogScripts Scripts(Dialog, Previous.Charset, ToQFont(Previous));
     connect(&Dialog, &QFontDialog::currentFontChanged, &Dialog, [&Dialog](QFont Font) {
         if (Font.pointSize() > 0 && Font.pointSize() < SmallestFontSize) {
             Font.setPointSize(SmallestFontSize);
@@ -614,10 +639,12 @@ void TEditPanel::ChooseFont(bool QuestionSide)
     if (Chosen.pointSize() < SmallestFontSize)
         Chosen.setPointSize(SmallestFontSize);
     const TTableFont Font = ToTableFont(Chosen, ChosenWritingSystem(Dialog), Previous);
-    // The stored bytes stay as they are: a column of another character set
-    // shows the same bytes in that set's letters.
+    // Another script asks whether the texts keep their letters or the
+    // stored bytes are read anew in the new script.
     if (MemosModified())
         StoreMemos();
+    if (!TScriptChange::Settle(window(), List, QuestionSide, Previous.Charset, Font.Charset))
+        return;
     if (QuestionSide)
         List.SetQFont(Font);
     else

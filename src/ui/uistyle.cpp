@@ -11,6 +11,7 @@
 #include <QPalette>
 
 #include "ui/errordisplay.h"
+#include "ui/noticebox.h"
 
 
 QFont ArialPixels(int Pixels, bool Bold)
@@ -66,7 +67,7 @@ void SetUpDialog(QWidget* Dialog, const QString& Name, const QString& Title)
 
 void ShowNotice(QWidget* Parent, const QString& Name, const QString& Text)
 {
-    QMessageBox Box(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), Text, QMessageBox::Ok, Parent);
+    TNoticeBox Box(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), Text, Parent);
     Box.setObjectName(Name);
     Box.exec();
 }

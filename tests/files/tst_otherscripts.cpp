@@ -202,13 +202,16 @@ void TestOtherScripts::editingKeepsToTheColumnsCodePage()
 void TestOtherScripts::aCyrillicFontRereadsTheSameBytes()
 {
     // Written with a Western font, the bytes of a Russian word read as
-    // Windows-1252 letters; choosing a Cyrillic font shows them as Cyrillic
-    // without changing a byte.
+    // Windows-1252 letters; choosing a Cyrillic font and "Opnieuw lezen"
+    // shows them as Cyrillic without changing a byte.
     Main().CarryOutCommandLine({F().WriteTable(QStringLiteral("oud.MT4"), {QStringLiteral("\u00D1\u00EE\u00E1\u00E0\u00EA\u00E0 = hond")})});
     Main().mnuTabelbewerken->trigger();
     QCOMPARE(GridText(Main(), 0, 0), QStringLiteral("Ñîáàêà"));
     TDialogScript Script;
-    Script.Then(QStringLiteral("dlgFont"), PickWritingSystem(QFontDatabase::Cyrillic));
+    Script.Then(QStringLiteral("dlgFont"), PickWritingSystem(QFontDatabase::Cyrillic))
+        .Then(QStringLiteral("msgSchrift"), [](QWidget* Box) {
+            Box->findChild<QPushButton*>(QStringLiteral("btnOpnieuwLezen"))->click();
+        });
     Main().btnVraagFont->click();
     VERIFY_SCRIPT(Script);
     QCOMPARE(Table().QuestionFont.Charset, 204);

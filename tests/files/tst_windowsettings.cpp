@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -215,6 +217,7 @@ void TestWindowSettings::commentsAndUnknownKeysSurviveAClose()
                             "Left=100\r\n"
                             "Top=80\r\n"
                             "State=0\r\n"
+                            "Screen=" + QGuiApplication::primaryScreen()->name().toUtf8() + "\r\n"
                             "[View]\r\n"
                             "Toolbar=1\r\n"
                             "Statusbar=0\r\n"

@@ -157,6 +157,7 @@ private slots:
     void ReversedTablePrintsTheAnswersLeft();
     void WindowsTextPrintsItsAccents();
     void EachColumnPrintsInItsCodePage();
+    void HebrewColumnsStandAgainstTheirRightEdge();
     void PageWithoutRoomForALineFailsInsteadOfLooping();
     void WithoutPrinterThePrintoutGoesBesideTheTable();
     void WithoutPrinterAnUnnamedTableGoesHome();
@@ -347,6 +348,36 @@ void TestFrmPrint::EachColumnPrintsInItsCodePage()
     const TPdfText Pdf = Fixture.PrintPdf();
     QCOMPARE(Pdf.Lines(1).at(1).simplified(), QString::fromUtf8("Собака Ñîáàêà"));
     QCOMPARE(Pdf.Lines(1).at(2).simplified(), QString::fromUtf8("слово woord"));
+}
+
+void TestFrmPrint::HebrewColumnsStandAgainstTheirRightEdge()
+{
+    // שלום = vrede in a Hebrew question column; vrede = שלום with the
+    // Hebrew answers. The answer column runs from 120 mm to 200 mm.
+    for (const bool HebrewQuestions : {true, false}) {
+        TPrintFixture Fixture;
+        (HebrewQuestions ? Fixture.Table.QuestionFont : Fixture.Table.AnswerFont).Charset = 177;
+        if (HebrewQuestions)
+            Fixture.Table.Add("\xF9\xEC\xE5\xED", "vrede");
+        else
+            Fixture.Table.Add("vrede", "\xF9\xEC\xE5\xED");
+        const TPdfText Pdf = Fixture.PrintPdf();
+        const TPdfWord Latin = Pdf.Find(1, "vrede");
+        TPdfWord Hebrew;
+        for (const TPdfWord& Word : Pdf.PageWords(1))
+            if (Word.YMin == Latin.YMin && Word.Text != Latin.Text)
+                Hebrew = Word;
+        QVERIFY2(!Hebrew.Text.isEmpty(), qPrintable(Pdf.Lines(1).join(u'|')));
+        if (HebrewQuestions) {
+            QVERIFY2(qAbs(Latin.XMin - 120 * PointsPerMm) < 1, qPrintable(QString::number(Latin.XMin)));
+            // Near the middle, with a gap before the answer.
+            QVERIFY2(Hebrew.XMax < Latin.XMin - 2 && Hebrew.XMax > Latin.XMin - 10 * PointsPerMm,
+                     qPrintable(QStringLiteral("%1 %2").arg(Hebrew.XMax).arg(Latin.XMin)));
+        } else {
+            QVERIFY2(qAbs(Latin.XMin - 10 * PointsPerMm) < 1, qPrintable(QString::number(Latin.XMin)));
+            QVERIFY2(qAbs(Hebrew.XMax - 200 * PointsPerMm) < 2, qPrintable(QString::number(Hebrew.XMax)));
+        }
+    }
 }
 
 void TestFrmPrint::PageWithoutRoomForALineFailsInsteadOfLooping()

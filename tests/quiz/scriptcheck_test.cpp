@@ -26,7 +26,8 @@ TEST(CheckAnswer, OtherScriptsForgiveCaseOnly)
         {204, "\xD1\xEE\xE1\xE0\xEA\xE0", "\xD1\xEE\xE1\xE0\xEA\xE8", arWrong}, // a sound-alike is not enough
         {204, "\xA8\xEB\xEA\xE0", "\xB8\xEB\xEA\xE0", arMisspelled},             // Ёлка / ёлка
         {161, "\xEF\xE4\xFC\xF2", "\xCF\xC4\xBC\xD3", arMisspelled},             // final sigma and tonos
-        {161, "\xEF\xE4\xFC\xF2", "\xEF\xE4\xEF\xF2", arWrong},                  // accent counts
+        {161, "\xEF\xE4\xFC\xF2", "\xEF\xE4\xEF\xF2", arMisspelled},             // tonos left off
+        {161, "\xEF\xE4\xFC\xF2", "\xEF\xE4\xE1\xF2", arWrong},                  // another letter
         {162, "k\xFDz", "K\xFDZ", arMisspelled},  // Turkish is Latin: the sound comparison
         {162, "k\xFDz", "kuz", arMisspelled},     // sounds alike
         {238, "d\xECkuji", "dekuji", arMisspelled}, // Central European too (děkuji)
@@ -44,6 +45,52 @@ TEST(CheckAnswer, OtherScriptsForgiveCaseOnly)
                 << Case.Charset << " " << Case.Expected << " / " << Case.Typed << " tolerant " << Tolerant;
         }
     }
+}
+
+// Greek and Cyrillic readers often type without the marks; Tolerant forgives
+// them as it forgives a missing accent in Latin, and nothing more.
+TEST(CheckAnswer, GreekAndCyrillicForgiveMissingOrWrongMarks)
+{
+    const TScriptCase Cases[] = {
+        // το φεγγάρι, typed without the tonos, with it on the wrong letter, in capitals
+        {161, "\xF4\xEF \xF6\xE5\xE3\xE3\xDC\xF1\xE9", "\xF4\xEF \xF6\xE5\xE3\xE3\xE1\xF1\xE9", arMisspelled},
+        {161, "\xF4\xEF \xF6\xE5\xE3\xE3\xDC\xF1\xE9", "\xF4\xEF \xF6\xDD\xE3\xE3\xE1\xF1\xE9", arMisspelled},
+        {161, "\xF4\xEF \xF6\xE5\xE3\xE3\xDC\xF1\xE9", "\xD4\xCF \xD6\xC5\xC3\xC3\xC1\xD1\xC9", arMisspelled},
+        {161, "\xF4\xEF \xF6\xE5\xE3\xE3\xDC\xF1\xE9", "\xF4\xEF \xF6\xE5\xE3\xE3\xDC\xF1", arWrong},
+        // Ελλάδα / ελλαδα: capital and tonos at once
+        {161, "\xC5\xEB\xEB\xDC\xE4\xE1", "\xE5\xEB\xEB\xE1\xE4\xE1", arMisspelled},
+        // πρωτεΐνη: dialytika with tonos, dialytika alone, neither
+        {161, "\xF0\xF1\xF9\xF4\xE5\xC0\xED\xE7", "\xF0\xF1\xF9\xF4\xE5\xFA\xED\xE7", arMisspelled},
+        {161, "\xF0\xF1\xF9\xF4\xE5\xC0\xED\xE7", "\xF0\xF1\xF9\xF4\xE5\xE9\xED\xE7", arMisspelled},
+        {161, "\xF0\xF1\xF9\xF4\xE5\xC0\xED\xE7", "\xF0\xF1\xF9\xF4\xE5\xE1\xED\xE7", arWrong},
+        // ёлка / елка / ЕЛКА, чай / чаи, but not чая
+        {204, "\xB8\xEB\xEA\xE0", "\xE5\xEB\xEA\xE0", arMisspelled},
+        {204, "\xB8\xEB\xEA\xE0", "\xC5\xCB\xCA\xC0", arMisspelled},
+        {204, "\xE5\xEB\xEA\xE0", "\xB8\xEB\xEA\xE0", arMisspelled},
+        {204, "\xF7\xE0\xE9", "\xF7\xE0\xE8", arMisspelled},
+        {204, "\xF7\xE0\xE9", "\xF7\xE0\xFF", arWrong},
+        // Hebrew has no such marks in its letters: exact only
+        {177, "\xF9\xEC\xE5\xED", "\xF9\xEC\xE5\xE5", arWrong},
+    };
+    for (const TScriptCase& Case : Cases) {
+        for (const bool Tolerant : {false, true}) {
+            TQuestionlist Table;
+            Fill(Table, {{"vraag", Case.Expected}});
+            Table.AnswerFont.Charset = Case.Charset;
+            Table.Tolerant = Tolerant;
+            StartSeeded(Table);
+            Next(Table);
+            EXPECT_EQ(Table.CheckAnswer(Case.Typed), Tolerant ? Case.Tolerant : arWrong)
+                << Case.Charset << " " << Case.Expected << " / " << Case.Typed << " tolerant " << Tolerant;
+        }
+    }
+}
+
+TEST(BaseLettersIn, LeavesOffOnlyTheMarksOfTheColumnsScript)
+{
+    EXPECT_EQ(BaseLettersIn("\xDC\xC0\xE0\xFE", 1253), "\xC1\xC9\xD5\xD9"); // άΐΰώ -> ΑΙΥΩ
+    EXPECT_EQ(BaseLettersIn("\xA8\xB8\xC9\xE9", 1251), "\xC5\xC5\xC8\xC8"); // ЁёЙй -> ЕЕИИ
+    EXPECT_EQ(BaseLettersIn("\xE9\xC9", 1252), "\xC9\xC9");                   // é is only upper-cased
 }
 
 TEST(CheckAnswer, ReverseJudgesWithTheQuestionColumnsScript)

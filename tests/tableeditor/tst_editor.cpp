@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -17,6 +18,7 @@ class TestEditor : public QObject {
     Q_OBJECT
 private slots:
     void typingANewTableFromNothing();
+    void rightAlignedQuestionKeepsAGapToTheAnswer();
     void pageDownOnTheLastEntry();
     void pageUpAndCtrlPageKeys();
     void ctrlDeleteDownToAnEmptyTable();
@@ -491,4 +493,45 @@ void TestEditor::counterOfAMillionEntriesFits()
 }
 
 QTEST_MAIN(TestEditor)
+// The columns of ink in Rect of Image: the first and the last that differ
+// from the colour at Rect's top left corner; -1, -1 when there is none.
+std::pair<int, int> InkColumns(const QImage& Image, const QRect& Rect)
+{
+    const QRgb Background = Image.pixel(Rect.topLeft());
+    int First = -1;
+    int Last = -1;
+    for (int X = Rect.left(); X <= Rect.right(); ++X)
+        for (int Y = Rect.top(); Y <= Rect.bottom(); ++Y)
+            if (Image.pixel(X, Y) != Background) {
+                if (First < 0)
+                    First = X;
+                Last = X;
+                break;
+            }
+    return {First, Last};
+}
+
+void TestEditor::rightAlignedQuestionKeepsAGapToTheAnswer()
+{
+    // בית = huis, שלום = vrede: Hebrew questions stand against the right
+    // edge of their column, the Dutch answers against the left edge of theirs.
+    auto Form = MakeWindow({{"\xE1\xE9\xFA", "huis"}, {"\xF9\xEC\xE5\xED", "vrede"}});
+    Form->QuestionList.QuestionFont.Charset = 177;
+    Form->mnuTabelbewerken->trigger();
+    QTableView* Grid = Form->pnlEdit->grdTabel;
+    const QImage Shot = Grid->viewport()->grab().toImage();
+    const qreal Scale = Shot.devicePixelRatio();
+    const auto InImage = [Scale](const QRect& Rect) {
+        return QRect((QPointF(Rect.topLeft()) * Scale).toPoint(), (QSizeF(Rect.size()) * Scale).toSize());
+    };
+    const QRect Question = InImage(Grid->visualRect(Grid->model()->index(1, 0)));
+    const QRect Answer = InImage(Grid->visualRect(Grid->model()->index(1, 1)));
+    const auto [QuestionStart, QuestionEnd] = InkColumns(Shot, Question.adjusted(0, 1, 0, -1));
+    const auto [AnswerStart, AnswerEnd] = InkColumns(Shot, Answer.adjusted(0, 1, 0, -1));
+    QVERIFY(QuestionStart > Question.left() + Question.width() / 2); // right-aligned
+    QVERIFY(AnswerStart >= 0 && AnswerEnd < Answer.left() + Answer.width() / 2);
+    QVERIFY2((AnswerStart - QuestionEnd) / Scale >= 12,
+             qPrintable(QStringLiteral("%1 pixels").arg((AnswerStart - QuestionEnd) / Scale)));
+}
+
 #include "tst_editor.moc"

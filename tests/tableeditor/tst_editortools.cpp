@@ -27,7 +27,9 @@ class TestEditorTools : public QObject {
 private slots:
     void searchFindsTheNextEntryAndWrapsAround();
     void searchIgnoresTheCaseOfAsciiLettersOnly();
+    void searchIgnoresTheCaseOfCyrillicAndGreekInTheirColumns();
     void searchMissLeavesTheEditorAlone();
+    void searchDialogsLeaveQuestionAndAnswerInView();
     void searchSkipsTheCurrentEntry();
     void searchFromPastTheEndBeginsAtTheFirstEntry();
     void searchCancelAndBlankDoNothing();
@@ -36,6 +38,9 @@ private slots:
     void chosenFontReachesGridMemoAndFile();
     void fontDialogWritingSystemAndSmallSizes();
     void cancelledFontDialogChangesNothing();
+    void fontDialogOffersTheScriptsATableCanHold();
+    void anotherScriptAsksWhatBecomesOfTheTexts_data();
+    void anotherScriptAsksWhatBecomesOfTheTexts();
 };
 
 namespace {
@@ -158,6 +163,26 @@ void TestEditorTools::searchIgnoresTheCaseOfAsciiLettersOnly()
     QCOMPARE(Counter(*Form), QStringLiteral("[6/6]"));
 }
 
+void TestEditorTools::searchIgnoresTheCaseOfCyrillicAndGreekInTheirColumns()
+{
+    // стол = τραπέζι, книга = βιβλίο
+    auto Form = MakeWindow({{"\xF1\xF2\xEE\xEB", "\xF4\xF1\xE1\xF0\xDD\xE6\xE9"},
+                            {"\xEA\xED\xE8\xE3\xE0", "\xE2\xE9\xE2\xEB\xDF\xEF"}});
+    Form->QuestionList.QuestionFont.Charset = 204;
+    Form->QuestionList.AnswerFont.Charset = 161;
+    Form->mnuTabelbewerken->trigger();
+    QVERIFY(!Search(*Form, QStringLiteral("КНИГА")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[2/2]"));
+    QVERIFY(!Search(*Form, QStringLiteral("СТоЛ")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[1/2]"));
+    // Greek capitals with and without the tonos are different letters.
+    QVERIFY(!Search(*Form, QStringLiteral("ΒΙΒΛΊΟ")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[2/2]"));
+    QVERIFY(Search(*Form, QStringLiteral("ΤΡΑΠΕΖΙ")).NotFound);
+    QVERIFY(!Search(*Form, QStringLiteral("ΤΡΑΠΈΖΙ")).NotFound);
+    QCOMPARE(Counter(*Form), QStringLiteral("[1/2]"));
+}
+
 void TestEditorTools::searchMissLeavesTheEditorAlone()
 {
     auto Form = MakeWindow(Fruit());
@@ -173,6 +198,35 @@ void TestEditorTools::searchMissLeavesTheEditorAlone()
     QVERIFY(!Form->QuestionList.Changed);
     // The text is offered again next time.
     QCOMPARE(Search(*Form, QString(), true).Offered, QStringLiteral("banaan"));
+}
+
+void TestEditorTools::searchDialogsLeaveQuestionAndAnswerInView()
+{
+    auto Form = MakeWindow(Fruit());
+    Form->mnuTabelbewerken->trigger();
+    const auto OnScreen = [](const QWidget* Widget) { return QRect(Widget->mapToGlobal(QPoint(0, 0)), Widget->size()); };
+    // What the user sees of the two fields while a dialog is open.
+    QStringList Seen;
+    const auto Look = [&](QWidget* Dialog) {
+        const QRect Covered = Dialog->frameGeometry();
+        for (const TMemo* Memo : {Form->memVraag, Form->memAntwoord}) {
+            const bool Free = !Covered.intersects(OnScreen(Memo)) && Memo->isVisible();
+            Seen << (Free ? Memo->toPlainText() : QStringLiteral("(bedekt)"));
+        }
+    };
+    TDialogAnswer Box("QMessageBox", [&](QWidget* Dialog) {
+        Look(Dialog);
+        QTest::keyClick(Dialog, Qt::Key_Return);
+    });
+    TDialogAnswer Input("QInputDialog", [&](QWidget* Dialog) {
+        Look(Dialog);
+        TypeInto(Dialog->findChild<QLineEdit*>(), QStringLiteral("banaan"));
+        QTest::keyClick(Dialog->findChild<QLineEdit*>(), Qt::Key_Return);
+    });
+    Press(Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(Input.Answered());
+    QTRY_VERIFY(Box.Answered());
+    QCOMPARE(Seen, QStringList({"appel", "apple", "appel", "apple"}));
 }
 
 void TestEditorTools::searchSkipsTheCurrentEntry()
@@ -344,6 +398,103 @@ void TestEditorTools::cancelledFontDialogChangesNothing()
     QVERIFY(!Form->QuestionList.Changed);
     QCOMPARE(Form->QuestionList.QuestionFont, TTableFont());
     QCOMPARE(Form->memVraag->font().family(), QStringLiteral("Arial"));
+}
+
+namespace {
+
+QComboBox* ScriptCombo(QWidget* Dialog)
+{
+    for (QComboBox* Combo : Dialog->findChildren<QComboBox*>())
+        if (Combo->findText(QFontDatabase::writingSystemName(QFontDatabase::Greek)) >= 0)
+            return Combo;
+    return nullptr;
+}
+
+// Picks a script in the font dialog's list as the user does.
+void PickScript(QWidget* Dialog, QFontDatabase::WritingSystem System)
+{
+    QComboBox* Combo = ScriptCombo(Dialog);
+    Combo->setCurrentIndex(Combo->findText(QFontDatabase::writingSystemName(System)));
+    emit Combo->activated(Combo->currentIndex());
+}
+
+} // namespace
+
+void TestEditorTools::fontDialogOffersTheScriptsATableCanHold()
+{
+    auto Form = MakeWindow({{"\xEA\xED\xE8\xE3\xE0", "boek"}}); // книга
+    Form->QuestionList.QuestionFont.Charset = 204;
+    Form->mnuTabelbewerken->trigger();
+    QString Opened;
+    QStringList Offered;
+    bool Italic = true;
+    TDialogAnswer Look("QFontDialog", [&](QWidget* Dialog) {
+        QComboBox* Combo = ScriptCombo(Dialog);
+        Opened = Combo->currentText();
+        auto* View = qobject_cast<QListView*>(Combo->view());
+        for (int Row = 0; Row < Combo->count(); ++Row)
+            if (!View->isRowHidden(Row))
+                Offered << Combo->itemText(Row);
+        // Another script keeps the upright style.
+        PickScript(Dialog, QFontDatabase::Greek);
+        Italic = FontDialog(Dialog)->currentFont().italic();
+        QTest::keyClick(Dialog, Qt::Key_Escape);
+    });
+    Form->btnVraagFont->click();
+    QVERIFY(Look.Answered());
+    QCOMPARE(Opened, QFontDatabase::writingSystemName(QFontDatabase::Cyrillic));
+    for (const auto System : {QFontDatabase::Latin, QFontDatabase::Greek, QFontDatabase::Cyrillic,
+                              QFontDatabase::Hebrew, QFontDatabase::Arabic})
+        QVERIFY2(Offered.contains(QFontDatabase::writingSystemName(System)), qPrintable(Offered.join(u',')));
+    for (const auto System : {QFontDatabase::SimplifiedChinese, QFontDatabase::Japanese, QFontDatabase::Devanagari})
+        QVERIFY2(!Offered.contains(QFontDatabase::writingSystemName(System)), qPrintable(Offered.join(u',')));
+    QVERIFY(!Italic);
+}
+
+void TestEditorTools::anotherScriptAsksWhatBecomesOfTheTexts_data()
+{
+    QTest::addColumn<QString>("Button");
+    QTest::addColumn<int>("Charset");
+    QTest::addColumn<QString>("Shown");
+    QTest::addColumn<QByteArray>("Stored");
+    // "€ книга" in Windows-1251; the euro sign is 0x88 there and 0x80 in
+    // Windows-1253, which has no Cyrillic letters.
+    QTest::newRow("omzetten") << "btnOmzetten" << 161 << QStringLiteral("€ ?????") << QByteArray("\x80 ?????");
+    QTest::newRow("opnieuw lezen") << "btnOpnieuwLezen" << 161 << QStringLiteral("\u0088 κνθγΰ")
+                                   << QByteArray("\x88 \xEA\xED\xE8\xE3\xE0");
+    QTest::newRow("annuleren") << "btnAnnuleren" << 204 << QStringLiteral("€ книга")
+                               << QByteArray("\x88 \xEA\xED\xE8\xE3\xE0");
+}
+
+void TestEditorTools::anotherScriptAsksWhatBecomesOfTheTexts()
+{
+    QFETCH(QString, Button);
+    QFETCH(int, Charset);
+    QFETCH(QString, Shown);
+    QFETCH(QByteArray, Stored);
+    auto Form = MakeWindow({{"\x88 \xEA\xED\xE8\xE3\xE0", "boek"}});
+    Form->QuestionList.QuestionFont.Charset = 204;
+    Form->mnuTabelbewerken->trigger();
+    QString Question;
+    TDialogAnswer Box("QMessageBox", [&](QWidget* Dialog) {
+        Question = static_cast<QMessageBox*>(Dialog)->text();
+        Dialog->findChild<QPushButton*>(Button)->click();
+    });
+    TDialogAnswer Font("QFontDialog", [](QWidget* Dialog) {
+        PickScript(Dialog, QFontDatabase::Greek);
+        ClickOk(Dialog);
+    });
+    Form->btnVraagFont->click();
+    QVERIFY(Font.Answered());
+    QTRY_VERIFY(Box.Answered());
+    QVERIFY2(Question.contains(QStringLiteral("vraagkolom")) && Question.contains(QStringLiteral("Grieks"))
+                 && Question.contains(QStringLiteral("Cyrillisch")) && Question.contains(QStringLiteral("\"?\"")),
+             qPrintable(Question));
+    QCOMPARE(Form->QuestionList.QuestionFont.Charset, Charset);
+    QCOMPARE(QuestionMemo(*Form), Shown);
+    QCOMPARE(Form->pnlEdit->grdTabel->model()->index(0, 0).data().toString(), Shown);
+    QCOMPARE(QByteArray::fromStdString(std::string(Form->QuestionList.StoredQuestion(0))), Stored);
+    QCOMPARE(Form->QuestionList.Changed, Button != QStringLiteral("btnAnnuleren"));
 }
 
 QTEST_MAIN(TestEditorTools)
