@@ -19,8 +19,10 @@ PACKAGES := \
 	qt6-base-dev libqt6opengl6-dev qt6-charts-dev libsqlite3-dev \
 	qt6-qpa-plugins qt6-wayland libgl-dev \
 	qt6-translations-l10n \
+	qt6-speech-dev qt6-declarative-dev \
+	qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	fonts-liberation poppler-utils \
+	fonts-liberation fonts-dejavu-core poppler-utils \
 	desktop-file-utils appstream dpkg-dev file \
 	kdeedu-kvtml-data \
 	clang-16 libclang-rt-16-dev \
@@ -35,9 +37,15 @@ PACKAGES := \
 #   qt6-qpa-plugins qt6-wayland  the platform plugins: offscreen for the tests, X11, Wayland
 #   libgl-dev                    OpenGL headers that Qt's Gui headers include
 #   qt6-translations-l10n        Qt's own Dutch texts in its dialogs
+#   qt6-speech-dev               Qt TextToSpeech: speaking the question and the answer
+#   qt6-declarative-dev          needed by Qt TextToSpeech's CMake files, not pulled in by them
+#   qt6-speech-speechd-plugin    the speech-dispatcher engine of Qt TextToSpeech
+#   speech-dispatcher speech-dispatcher-espeak-ng  the speech service and its eSpeak NG voices,
+#                                for `make run` and the real-engine speech test
 #   libgtest-dev libgmock-dev    the core's unit tests
 #   libbenchmark-dev             make bench
 #   fonts-liberation             Liberation Sans, Arial's metrics, for the designed layouts
+#   fonts-dejavu-core            Hebrew and Arabic letters, which Liberation Sans lacks (screens, printouts)
 #   poppler-utils                pdftotext, to read printouts back in the tests
 #   desktop-file-utils appstream the validators of the desktop entry and the metainfo
 #   dpkg-dev file                dpkg-shlibdeps for the Debian package's dependencies

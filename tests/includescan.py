@@ -5,7 +5,7 @@
 The folders stand in levels; a file may include its own folder, a folder of
 its own level and any lower level, never a higher one:
 
-    app -> {quizscreens, tableeditor, files, print} -> {ui, formats}
+    app -> {quizscreens, tableeditor, files, print} -> {ui, formats, speech}
         -> core (table, quiz, editor, memory)
 
 No two folders may include each other, not even through others, and no file
@@ -24,7 +24,7 @@ from pathlib import Path
 LEVELS = {
     "app": 3,
     "quizscreens": 2, "tableeditor": 2, "files": 2, "print": 2,
-    "ui": 1, "formats": 1,
+    "ui": 1, "formats": 1, "speech": 1,
     "table": 0, "quiz": 0, "editor": 0, "memory": 0,
 }
 CORE_LEVEL = 0

@@ -88,7 +88,7 @@ class IncludeScanTest(unittest.TestCase):
         self.assertOneFault({"quiz/report.cpp": "#include <QString>\n"}, "quiz/report.cpp", "<QString>")
 
     def test_folder_without_a_level(self):
-        self.assertOneFault({"speech/voice.cpp": '#include "ui/memo.h"\n'}, "speech", "no place")
+        self.assertOneFault({"plugins/voice.cpp": '#include "ui/memo.h"\n'}, "plugins", "no place")
 
     def test_command_line_reports_and_fails(self):
         with tempfile.TemporaryDirectory() as folder:

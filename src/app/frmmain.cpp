@@ -27,7 +27,9 @@
 #include "app/questionpanel.h"
 #include "app/quizoptions.h"
 #include "app/quizmemory.h"
+#include "app/speechcommands.h"
 #include "app/statuspanels.h"
+#include "app/tablelanguages.h"
 #include "app/titlepanel.h"
 #include "editor/codepage.h"
 #include "files/dlgslafoutenop.h"
@@ -301,6 +303,12 @@ void TfrmMain::createCollaborators(QWidget* Parent)
     DroppedFiles = new TDroppedFiles(this);
     KeyPreview = new TKeyPreview(
         *this, [this](QKeyEvent* Event) { return FormKeyDown(Event); }, [this](char& Key) { FormKeyPress(Key); });
+    Speech = new TSpeechCommands(*this);
+    SpokenLanguages = std::make_unique<TTableLanguages>(*QuizMemory);
+    connect(this, &TfrmMain::QuestionShown, Speech, &TSpeechCommands::QuestionShown);
+    connect(pnlTraining, &TTrainingPanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
+    connect(pnlMeerkeuze, &TChoicePanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
+    connect(pnlInvoer, &TFillInPanel::AnswerShown, Speech, &TSpeechCommands::AnswerShown);
 }
 
 void TfrmMain::connectCommands()
@@ -408,6 +416,7 @@ void TfrmMain::ApplySettings(const TSettingsValues& Values)
 {
     QuizOptions->ApplyKept(Values);
     QuizMemory->ApplyKept(Values);
+    Speech->mnuAutomatischUitspreken->setChecked(Values.AutoSpeak);
     resize(Values.Bounds.size());
     move(Values.Bounds.topLeft());
     setWindowState(Values.WindowState);
@@ -424,6 +433,7 @@ TSettingsValues TfrmMain::CollectSettings() const
     TSettingsValues Values;
     QuizOptions->KeepIn(Values);
     QuizMemory->KeepIn(Values);
+    Values.AutoSpeak = Speech->mnuAutomatischUitspreken->isChecked();
     // A maximised or minimised window keeps the bounds it returns to.
     const bool Normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     const QPoint FrameOffset = geometry().topLeft() - pos();
@@ -472,6 +482,7 @@ void TfrmMain::UpdateCommandStates()
     EnableCommands();
     ShowScreenOfState();
     QuizMemory->UpdateCommandStates();
+    Speech->UpdateCommandStates();
     if (State == msNoTable || State == msIdle || State == msAborted || (State == msFinished && QuestionList.Sessions == 0))
         ShowIdlePrompts();
     if (lbxDebug->isVisible())
@@ -776,6 +787,7 @@ void TfrmMain::ShowNextQuestion()
         pnlMeerkeuze->ShowQuestion();
     else if (State == msFillInQuestion)
         pnlInvoer->ShowQuestion();
+    emit QuestionShown();
 }
 
 void TfrmMain::AskAbortQuiz()

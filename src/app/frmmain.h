@@ -50,6 +50,8 @@ class TLayoutScale;
 class TRecentFiles;
 class TDroppedFiles;
 struct TSettingsValues;
+class TSpeechCommands;
+class TTableLanguages;
 
 class TfrmMain : public QMainWindow, public TQuizDoor, public TFileDoor {
     Q_OBJECT
@@ -163,6 +165,10 @@ public:
     TLayoutScale* LayoutScale;
     TRecentFiles* RecentFiles;
     TDroppedFiles* DroppedFiles;
+    TSpeechCommands* Speech;
+    // The spoken languages kept with the memory; the program hands them to
+    // Speech at its start, tests keep theirs for the run.
+    std::unique_ptr<TTableLanguages> SpokenLanguages;
 
     // --- handlers ---
     void mnuTabelbewerkenClick();
@@ -181,6 +187,10 @@ public:
 
     // Sees every event of the application first: shortcuts, tool tips, resizes.
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+signals:
+    // A new question stands on the quiz screen.
+    void QuestionShown();
 
 protected:
     void showEvent(QShowEvent* Event) override;

@@ -140,6 +140,7 @@ void TFileCommands::LoadTableFile(const QString& FileName)
 {
     TQuestionlist& Table = Door.Table();
     const TLoadResult Result = TTableFiles::Load(Table, FileName);
+    FileLanguages = Result.Languages;
     if (Result.Format == TTableFormat::Utf8Text && !Table.ListName.empty()) {
         Utf8TextName = TableFilePath(Table.ListName);
         Utf8TextBom = Result.Bom;

@@ -60,6 +60,9 @@ public:
 
     QFileDialog* dlgOpen;
     QFileDialog* dlgSave;
+    // The languages the file read last names for its question and answer
+    // column ("en", "nl"); empty where it names none.
+    QStringList FileLanguages;
 
 signals:
     // A table file was read or written under its own name.

@@ -127,6 +127,7 @@ TSettingsValues TWindowSettings::LoadSettings() const
     Values.Sequential = Settings->ReadBool(Options, "Sequential", false);
     if (!Settings->ReadString(Options, "MemoryOrder", "").empty())
         Values.MemoryOrder = Settings->ReadBool(Options, "MemoryOrder", false);
+    Values.AutoSpeak = Settings->ReadBool(Options, "AutoSpeak", false);
 
     const int Height = Settings->ReadInteger(Form, "Height", DefaultHeight);
     const int Width = Settings->ReadInteger(Form, "Width", DefaultWidth);
@@ -208,6 +209,9 @@ void TWindowSettings::SaveAll(const TSettingsValues& Values)
     Settings->WriteBool(Options, "Sequential", Values.Sequential);
     if (Values.MemoryOrder)
         Settings->WriteBool(Options, "MemoryOrder", *Values.MemoryOrder);
+    // Written once it was switched on: a file from before speech stays as it was.
+    if (Values.AutoSpeak != Settings->ReadBool(Options, "AutoSpeak", false))
+        Settings->WriteBool(Options, "AutoSpeak", Values.AutoSpeak);
 
     Settings->WriteInteger(Form, "Height", Values.Bounds.height());
     Settings->WriteInteger(Form, "Width", Values.Bounds.width());

@@ -26,6 +26,8 @@ struct TSettingsValues {
     // The order of the memory across days; none while it was never used, so
     // that a settings file stays as it was.
     std::optional<bool> MemoryOrder;
+    // "Automatisch uitspreken".
+    bool AutoSpeak = false;
     // The window's bounds when it is neither maximised nor minimised, and
     // its state.
     QRect Bounds;

@@ -42,6 +42,9 @@ struct TImportedTable {
     // A KVTML file as it was read, for a save over it that keeps what the
     // table does not show.
     std::shared_ptr<TKvtmlSource> Kvtml;
+    // The locale the file names for the question and the answer column
+    // ("en", "nl"), where it names one.
+    QStringList Languages;
 };
 
 // Text without its leading and trailing characters of code 32 or lower, as

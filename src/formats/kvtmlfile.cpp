@@ -491,6 +491,9 @@ TImportedTable TKvtmlParser::Collect()
             {QuestionText, AnswerText, File.OneLanguage ? Question->CommentCut : Question->TextCut, Answer->TextCut});
     }
     Table.LeftOut = LeftOut;
+    if (!File.Old)
+        Table.Languages = File.OneLanguage ? QStringList{QString(), Languages[0].Locale}
+                                           : QStringList{Languages[0].Locale, Languages[1].Locale};
     if (Mislabelled)
         Table.Notices << QStringLiteral("Het bestand is geen geldige UTF-8-tekst, zoals het zegt; "
                                         "het is gelezen als Latin-1 (West-Europees).");

@@ -120,6 +120,7 @@ TLoadResult TTableFiles::Load(TQuestionlist& List, const QString& FileName)
     const bool WasEmpty = List.Count() == 0;
     const int First = List.Count();
     Result.Report = TTableImport::AddTo(List, Table);
+    Result.Languages = Table.Languages;
     if (Result.Report.AddedFrom.empty() && Result.Format != TTableFormat::Kvtml)
         Result.Report.Notices << NoEntries;
     if (Table.Kvtml) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <QStringList>
 
 #include "formats/tableimport.h"
 
@@ -26,6 +27,7 @@ struct TLoadResult {
     TImportReport Report;
     // A KVTML file as read, with the texts the table shows for its entries.
     std::shared_ptr<const TKvtmlSource> Kvtml;
+    QStringList Languages; // as TImportedTable::Languages
 };
 
 class TTableFiles {

@@ -107,6 +107,7 @@ int TChoicePanel::ChoiceAnswerKey(char& Key)
                            .arg(QChar::fromLatin1(List.MCRightChoice)),
                        GoOnPrompt);
     }
+    emit AnswerShown();
     return msChoiceAnswered;
 }
 

@@ -34,6 +34,10 @@ public:
     std::array<QToolButton*, 4> mcbtn{};       // mcbtn1 .. mcbtn4
     std::array<QLabel*, 4> lblAntwoord{};      // lblAntwoord1 .. lblAntwoord4
 
+signals:
+    // The answer of the question now stands in the answer line: marked.
+    void AnswerShown();
+
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 

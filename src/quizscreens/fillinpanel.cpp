@@ -105,6 +105,7 @@ int TFillInPanel::FillInAnswerKey(char& Key)
         ShowAnswer();
     else
         ShowVerdict(Door.Table().CheckAnswer(Typed));
+    emit AnswerShown();
     return msFillInAnswered;
 }
 

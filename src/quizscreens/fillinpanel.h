@@ -37,6 +37,10 @@ public:
     QToolButton* btnToonHint;
     QToolButton* btnToonAntwoord;
 
+signals:
+    // The answer of the question now stands in the answer line: judged or shown.
+    void AnswerShown();
+
 private:
     [[nodiscard]] std::string TypedAnswer() const;
     void ShowInAnswerLine(const std::string& Text);

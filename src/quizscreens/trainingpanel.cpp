@@ -59,6 +59,7 @@ int TTrainingPanel::TrainingRevealKey(char& Key)
     Door.ShowAnswerLine(ColumnToQt(List.CurrentAnswer(), List.AFont().Charset));
     Door.SetPrompt(QStringLiteral("Geef zelf aan of jouw gedachte klopt met het antwoord"),
                    QStringLiteral("F=fout  G=goed  Esc=sessie afbreken"));
+    emit AnswerShown();
     return msTrainingAnswer;
 }
 

@@ -28,6 +28,10 @@ public:
     QToolButton* btnFout;
     QToolButton* btnGoed;
 
+signals:
+    // The answer of the question now stands in the answer line: revealed.
+    void AnswerShown();
+
 private:
     void SendKey(char Key);
     TQuizDoor& Door;

@@ -62,7 +62,8 @@ QString TWinTextGuard::Cleaned(const QString& Text, int CodePage)
 
 void TWinTextGuard::TextChanged()
 {
-    if (Adjusting)
+    // A read-only memo shows what the quiz puts there, in any code page.
+    if (Adjusting || Memo->isReadOnly())
         return;
     const QString Text = Memo->document()->toRawText();
     if (Cleaned(Text, FCodePage) == Text)

@@ -19,6 +19,8 @@
 #include "app/frmvoortgang.h"
 #include "app/mainwindowfixture.h"
 #include "app/quizmemory.h"
+#include "app/speechcommands.h"
+#include "app/tablelanguages.h"
 #include "files/windowsettings.h"
 #include "quizscreens/resultspanel.h"
 #include "quizscreens/trainingpanel.h"
@@ -209,6 +211,25 @@ private slots:
         QCOMPARE(Report.back(), QStringLiteral("4 vragen werden goed beantwoord"));
         QTest::qWait(20);
         QVERIFY(!Window->QuizMemory->lblGeheugen->isVisible());
+    }
+
+    // A column's spoken language is chosen once per table file: a later
+    // session of the program finds it again in the memory.
+    void SpokenLanguagesAreKeptWithTheTable()
+    {
+        {
+            auto Window = OpenWindow(3);
+            Window->Speech->UseKeeper(*Window->SpokenLanguages);
+            Window->Speech->SetColumnLanguage(1, QStringLiteral("ru"));
+        }
+        auto Window = OpenWindow(3);
+        Window->Speech->UseKeeper(*Window->SpokenLanguages);
+        QCOMPARE(Window->Speech->ColumnLanguage(1), QStringLiteral("ru"));
+        QCOMPARE(Window->Speech->ColumnLanguage(0), QString()); // a Western column: not chosen yet
+        const QString File = Window->QuizMemory->TableFile();
+        QCOMPARE(Window->SpokenLanguages->Language(File, 1), QStringLiteral("ru"));
+        Window->SpokenLanguages->SetLanguage(File, 1, QString());
+        QCOMPARE(Window->Speech->ColumnLanguage(1), QString());
     }
 
     void ACorruptDatabaseIsToldOnceAndTheQuizGoesOn()

@@ -15,6 +15,7 @@
 #include <random>
 
 #include "app/quizoptions.h"
+#include "app/speechcommands.h"
 #include "app/statuspanels.h"
 #include "dialogscript.h"
 #include "files/filecommands.h"
@@ -35,6 +36,7 @@ private slots:
     void hiddenStatusBarIsKept();
     void optionsAndBoundsRoundTrip();
     void sampleIsNeverKept();
+    void automaticSpeechIsKept();
     void commentsAndUnknownKeysSurviveAClose();
     void windowStateAndBoundsAreBroughtOnScreen_data();
     void windowStateAndBoundsAreBroughtOnScreen();
@@ -176,6 +178,21 @@ void TestWindowSettings::sampleIsNeverKept()
     QVERIFY(!Main().mnuSteekproef->isChecked());
     QVERIFY(!Main().btnSteekproef->isChecked());
     QVERIFY(!Ini().contains("Sample"));
+}
+
+void TestWindowSettings::automaticSpeechIsKept()
+{
+    Fixture->Start();
+    QAction* AutoSpeak = Main().Speech->mnuAutomatischUitspreken;
+    QVERIFY(!AutoSpeak->isChecked());
+    AutoSpeak->trigger();
+    Restart();
+    QVERIFY(Main().Speech->mnuAutomatischUitspreken->isChecked());
+    QVERIFY(Ini().contains("AutoSpeak=1"));
+    Main().Speech->mnuAutomatischUitspreken->trigger();
+    Restart();
+    QVERIFY(!Main().Speech->mnuAutomatischUitspreken->isChecked());
+    QVERIFY(Ini().contains("AutoSpeak=0"));
 }
 
 void TestWindowSettings::commentsAndUnknownKeysSurviveAClose()
