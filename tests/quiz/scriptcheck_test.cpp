@@ -2,6 +2,7 @@
 // Judging answers in columns of other scripts: the code page of the answer
 // column's character set decides which tolerance applies.
 #include <gtest/gtest.h>
+#include <span>
 
 #include "quiz/scriptcase.h"
 #include "quiztables.h"
@@ -14,6 +15,25 @@ struct TScriptCase {
     const char* Typed;
     int Tolerant; // verdict with Tolerant; without it every case but the exact one is wrong
 };
+
+// Each case typed as the answer of a one-entry table, with Tolerant off and
+// on: without it only an exact answer is right.
+void ExpectVerdicts(std::span<const TScriptCase> Cases)
+{
+    for (const bool Tolerant : {false, true}) {
+        for (const TScriptCase& Case : Cases) {
+            TQuestionlist Table;
+            Fill(Table, {{"vraag", Case.Expected}});
+            Table.AnswerFont.Charset = Case.Charset;
+            Table.Tolerant = Tolerant;
+            StartSeeded(Table);
+            Next(Table);
+            const int Wanted = Tolerant || Case.Tolerant == arRight ? Case.Tolerant : arWrong;
+            EXPECT_EQ(Table.CheckAnswer(Case.Typed), Wanted)
+                << Case.Charset << " " << Case.Expected << " / " << Case.Typed << " tolerant " << Tolerant;
+        }
+    }
+}
 
 // Windows-1251: "Собака" is D1 EE E1 E0 EA E0, "собака" F1 EE E1 E0 EA E0.
 // Windows-1253: "οδός" is EF E4 FC F2, "ΟΔΌΣ" CF C4 BC D3.
@@ -32,19 +52,7 @@ TEST(CheckAnswer, OtherScriptsForgiveCaseOnly)
         {162, "k\xFDz", "kuz", arMisspelled},     // sounds alike
         {238, "d\xECkuji", "dekuji", arMisspelled}, // Central European too (děkuji)
     };
-    for (const bool Tolerant : {false, true}) {
-        for (const TScriptCase& Case : Cases) {
-            TQuestionlist Table;
-            Fill(Table, {{"vraag", Case.Expected}});
-            Table.AnswerFont.Charset = Case.Charset;
-            Table.Tolerant = Tolerant;
-            StartSeeded(Table);
-            Next(Table);
-            const int Wanted = Tolerant || Case.Tolerant == arRight ? Case.Tolerant : arWrong;
-            EXPECT_EQ(Table.CheckAnswer(Case.Typed), Wanted)
-                << Case.Charset << " " << Case.Expected << " / " << Case.Typed << " tolerant " << Tolerant;
-        }
-    }
+    ExpectVerdicts(Cases);
 }
 
 // Greek and Cyrillic readers often type without the marks; Tolerant forgives
@@ -72,18 +80,7 @@ TEST(CheckAnswer, GreekAndCyrillicForgiveMissingOrWrongMarks)
         // Hebrew has no such marks in its letters: exact only
         {177, "\xF9\xEC\xE5\xED", "\xF9\xEC\xE5\xE5", arWrong},
     };
-    for (const TScriptCase& Case : Cases) {
-        for (const bool Tolerant : {false, true}) {
-            TQuestionlist Table;
-            Fill(Table, {{"vraag", Case.Expected}});
-            Table.AnswerFont.Charset = Case.Charset;
-            Table.Tolerant = Tolerant;
-            StartSeeded(Table);
-            Next(Table);
-            EXPECT_EQ(Table.CheckAnswer(Case.Typed), Tolerant ? Case.Tolerant : arWrong)
-                << Case.Charset << " " << Case.Expected << " / " << Case.Typed << " tolerant " << Tolerant;
-        }
-    }
+    ExpectVerdicts(Cases);
 }
 
 TEST(BaseLettersIn, LeavesOffOnlyTheMarksOfTheColumnsScript)
