@@ -4,7 +4,8 @@
 // translations, notes full of "&". Each file is read in a child process,
 // so that its peak memory is its own.
 //
-// Counters: seconds, file_MB, table_MB (what the table keeps), peak_MB
+// Counters: seconds, file_MB, table_MB (what the open table keeps: the
+// entries, and for a KVTML file what a save over it needs), peak_MB
 // (the most the read took above the process's start), and, at 100 MB,
 // time_ratio (to the 10 MB read; at most 12 is linear) and memory_ratio
 // (peak / (4 x file + table); at most 1).
@@ -136,7 +137,7 @@ TRead ReadInChild(const QString& File)
         const auto Begin = std::chrono::steady_clock::now();
         {
             TQuestionlist List;
-            (void)TTableFiles::Load(List, File);
+            const auto KvtmlSource = TTableFiles::Load(List, File).Kvtml;
             Result.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Begin).count();
             malloc_trim(0); // what was freed is not the table's
             Result.TableMB = static_cast<double>(ResidentKilobytes() - Start) / 1000.0;

@@ -23,8 +23,7 @@ class TBenchFiles {
 public:
     TBenchFiles()
     {
-        std::vector<TImportedEntry> Entries;
-        Entries.reserve(EntryCount);
+        TImportedEntries Entries;
         const QString Words[] = {QStringLiteral("собака"), QStringLiteral("кошка"), QStringLiteral("дерево"),
                                  QStringLiteral("здравствуйте")};
         const QString Dutch[] = {QStringLiteral("de hond"), QStringLiteral("de kat"), QStringLiteral("de boom"),

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         }
     Check(TKvtmlFile::Rewritten(Source, Table.Entries, Name).Bytes == Input(Data, Size));
 
-    std::vector<TImportedEntry> Changed = Table.Entries;
+    TImportedEntries Changed = Table.Entries;
     if (!Changed.empty() && Changed[0].Question.size() < TKvtmlFile::MaxTextChars)
         Changed[0].Question += QStringLiteral("!\r&é");
     if (Changed.size() >= 3)

@@ -24,7 +24,7 @@ inline QByteArray Input(const std::uint8_t* Data, std::size_t Size)
     return QByteArray(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size));
 }
 
-inline bool SameEntries(const std::vector<TImportedEntry>& A, const std::vector<TImportedEntry>& B)
+inline bool SameEntries(const TImportedEntries& A, const TImportedEntries& B)
 {
     return A == B;
 }

@@ -14,7 +14,7 @@ TQuestionlist Imported(const QByteArray& Bytes, TImportReport* Report = nullptr)
 {
     TQuestionlist List;
     const TImportReport Found =
-        TTableImport::AddTo(List, TUtf8TextFile::Parse(DecodeUtf8File(Bytes, QStringLiteral("fuzz.txt"))));
+        TTableImport::AddTo(List, TUtf8TextFile::Parse(Bytes, QStringLiteral("fuzz.txt")));
     if (Report)
         *Report = Found;
     return List;

@@ -7,15 +7,90 @@ namespace {
 
 constexpr QChar Quote = u'"';
 
-bool IsLineEnd(QChar C) { return C == u'\n' || C == u'\r'; }
+// A character of the text being read: a UTF-16 unit, or a byte of UTF-8
+// (whose line ends, quotes and separators are the same single bytes).
+char16_t Code(QChar C) { return C.unicode(); }
+char16_t Code(char C) { return static_cast<unsigned char>(C); }
+
+template <typename TView> bool IsLineEndAt(TView Text, qsizetype Pos)
+{
+    return Code(Text.at(Pos)) == u'\n' || Code(Text.at(Pos)) == u'\r';
+}
 
 // Moves Pos past one line end (CR LF, LF or CR) and counts the line.
-void SkipLineEnd(QStringView Text, qsizetype& Pos, qsizetype& Line)
+template <typename TView> void SkipLineEnd(TView Text, qsizetype& Pos, qsizetype& Line)
 {
-    if (Text.at(Pos) == u'\r' && Pos + 1 < Text.size() && Text.at(Pos + 1) == u'\n')
+    if (Code(Text.at(Pos)) == u'\r' && Pos + 1 < Text.size() && Code(Text.at(Pos + 1)) == u'\n')
         ++Pos;
     ++Pos;
     ++Line;
+}
+
+// A field's characters as the entry keeps them, in no more room than they
+// take.
+QString FieldText(QStringView Field) { return Field.toString(); }
+QString FieldText(QByteArrayView Field) { return Utf8Text(Field); }
+
+// The records of Text, which is UTF-16 or UTF-8, one at a time.
+template <typename TView>
+void ReadRecords(TView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
+                 const std::function<void(QStringList&)>& Take)
+{
+    using TField = std::conditional_t<std::is_same_v<TView, QStringView>, QString, QByteArray>;
+    const char16_t Sep = Separator.unicode();
+    qsizetype Line = FirstLine;
+    qsizetype Pos = 0;
+    const qsizetype Size = Text.size();
+    while (Pos < Size) {
+        if (IsLineEndAt(Text, Pos)) { // an empty line
+            SkipLineEnd(Text, Pos, Line);
+            continue;
+        }
+        QStringList Fields;
+        for (;;) {
+            TField Field;
+            if (Pos < Size && Code(Text.at(Pos)) == u'"') {
+                const qsizetype StartLine = Line;
+                ++Pos;
+                for (;;) {
+                    if (Pos >= Size)
+                        ThrowReadError(FileName, StartLine, QStringLiteral("aanhalingsteken zonder afsluitend aanhalingsteken"));
+                    const char16_t C = Code(Text.at(Pos));
+                    if (C == u'"') {
+                        if (Pos + 1 < Size && Code(Text.at(Pos + 1)) == u'"') {
+                            Field += Text.at(Pos);
+                            Pos += 2;
+                            continue;
+                        }
+                        ++Pos;
+                        break;
+                    }
+                    if (C == u'\n' || (C == u'\r' && !(Pos + 1 < Size && Code(Text.at(Pos + 1)) == u'\n')))
+                        ++Line;
+                    Field += Text.at(Pos);
+                    ++Pos;
+                }
+            }
+            // Unquoted text, or what follows a closing quote up to the separator.
+            const qsizetype Start = Pos;
+            while (Pos < Size && Code(Text.at(Pos)) != Sep && !IsLineEndAt(Text, Pos))
+                ++Pos;
+            if (Field.isEmpty()) {
+                Fields << FieldText(Text.sliced(Start, Pos - Start));
+            } else {
+                Field += Text.sliced(Start, Pos - Start);
+                Fields << FieldText(Field);
+            }
+            if (Pos < Size && Code(Text.at(Pos)) == Sep) {
+                ++Pos;
+                continue;
+            }
+            break;
+        }
+        Take(Fields);
+        if (Pos < Size)
+            SkipLineEnd(Text, Pos, Line);
+    }
 }
 
 QString QuotedField(const QString& Field)
@@ -28,12 +103,53 @@ QString QuotedField(const QString& Field)
     return Quote + QString(Field).replace(Quote, QStringLiteral("\"\"")) + Quote;
 }
 
+// The separator of Text's first record: the most frequent of tab,
+// semicolon and comma outside quotes (in that order on a tie).
+template <typename TView> QChar SeparatorOf(TView Text)
+{
+    std::array<std::pair<char16_t, int>, 3> Counts{{{u'\t', 0}, {u';', 0}, {u',', 0}}};
+    bool InQuotes = false;
+    bool Started = false;
+    for (qsizetype Pos = 0; Pos < Text.size(); ++Pos) {
+        const char16_t C = Code(Text.at(Pos));
+        const bool LineEnd = C == u'\n' || C == u'\r';
+        if (!Started && LineEnd)
+            continue; // leading empty lines
+        Started = true;
+        if (C == u'"')
+            InQuotes = !InQuotes;
+        else if (!InQuotes && LineEnd)
+            break;
+        else if (!InQuotes)
+            for (auto& [Separator, Count] : Counts)
+                Count += C == Separator ? 1 : 0;
+    }
+    auto Best = Counts.front();
+    for (const auto& Candidate : Counts)
+        if (Candidate.second > Best.second)
+            Best = Candidate;
+    return Best.second > 0 ? QChar(Best.first) : QChar(u',');
+}
+
 // The entries of records as they come: the first two fields, the rest
-// counted for the notices.
+// counted for the notices. Each record is given to Adjust first, if there
+// is one; with SkipHeader, a first record that names the columns is no
+// entry.
 class TEntryCollector {
 public:
-    void Add(const QStringList& Fields)
+    TEntryCollector(const std::function<void(QStringList&)>& Adjust, bool SkipHeader)
+        : Adjust(Adjust), SkipHeader(SkipHeader)
     {
+    }
+
+    void Add(QStringList& Fields)
+    {
+        const bool Header = First && SkipHeader && TCsvFile::IsHeader(Fields);
+        First = false;
+        if (Header)
+            return;
+        if (Adjust)
+            Adjust(Fields);
         MoreColumns = MoreColumns || Fields.size() > 2;
         const QString Question = Fields.value(0);
         const QString Answer = Fields.value(1);
@@ -56,6 +172,9 @@ public:
     }
 
 private:
+    const std::function<void(QStringList&)> Adjust;
+    const bool SkipHeader;
+    bool First = true;
     TImportedTable Table;
     int Incomplete = 0;
     bool MoreColumns = false;
@@ -63,114 +182,11 @@ private:
 
 } // namespace
 
-std::vector<QStringList> TCsvFile::Records(const QString& Text, QChar Separator, const QString& FileName,
-                                           qsizetype FirstLine)
-{
-    std::vector<QStringList> Result;
-    ForEachRecord(Text, Separator, FileName, FirstLine, [&Result](QStringList& Fields) { Result.push_back(std::move(Fields)); });
-    return Result;
-}
-
 TImportedTable TCsvFile::EntriesOf(QStringView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
                                    const std::function<void(QStringList&)>& Adjust, bool SkipHeader)
 {
-    TEntryCollector Collector;
-    bool First = true;
-    ForEachRecord(Text, Separator, FileName, FirstLine, [&](QStringList& Fields) {
-        const bool Header = First && SkipHeader && IsHeader(Fields);
-        First = false;
-        if (Header)
-            return;
-        if (Adjust)
-            Adjust(Fields);
-        Collector.Add(Fields);
-    });
-    return Collector.Finish();
-}
-
-void TCsvFile::ForEachRecord(QStringView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
-                             const std::function<void(QStringList&)>& Take)
-{
-    qsizetype Line = FirstLine;
-    qsizetype Pos = 0;
-    const qsizetype Size = Text.size();
-    while (Pos < Size) {
-        if (IsLineEnd(Text.at(Pos))) { // an empty line
-            SkipLineEnd(Text, Pos, Line);
-            continue;
-        }
-        QStringList Fields;
-        for (;;) {
-            QString Field;
-            if (Pos < Size && Text.at(Pos) == Quote) {
-                const qsizetype StartLine = Line;
-                ++Pos;
-                for (;;) {
-                    if (Pos >= Size)
-                        ThrowReadError(FileName, StartLine, QStringLiteral("aanhalingsteken zonder afsluitend aanhalingsteken"));
-                    const QChar C = Text.at(Pos);
-                    if (C == Quote) {
-                        if (Pos + 1 < Size && Text.at(Pos + 1) == Quote) {
-                            Field += Quote;
-                            Pos += 2;
-                            continue;
-                        }
-                        ++Pos;
-                        break;
-                    }
-                    if (C == u'\n' || (C == u'\r' && !(Pos + 1 < Size && Text.at(Pos + 1) == u'\n')))
-                        ++Line;
-                    Field += C;
-                    ++Pos;
-                }
-            }
-            // Unquoted text, or what follows a closing quote up to the separator.
-            const qsizetype Start = Pos;
-            while (Pos < Size && Text.at(Pos) != Separator && !IsLineEnd(Text.at(Pos)))
-                ++Pos;
-            Field += Text.sliced(Start, Pos - Start);
-            Fields << Field;
-            if (Pos < Size && Text.at(Pos) == Separator) {
-                ++Pos;
-                continue;
-            }
-            break;
-        }
-        Take(Fields);
-        if (Pos < Size)
-            SkipLineEnd(Text, Pos, Line);
-    }
-}
-
-QChar TCsvFile::GuessSeparator(const QString& Text)
-{
-    std::array<std::pair<QChar, int>, 3> Counts{{{u'\t', 0}, {u';', 0}, {u',', 0}}};
-    bool InQuotes = false;
-    bool Started = false;
-    for (const QChar C : Text) {
-        if (!Started && IsLineEnd(C))
-            continue; // leading empty lines
-        Started = true;
-        if (C == Quote)
-            InQuotes = !InQuotes;
-        else if (!InQuotes && IsLineEnd(C))
-            break;
-        else if (!InQuotes)
-            for (auto& [Separator, Count] : Counts)
-                Count += C == Separator ? 1 : 0;
-    }
-    auto Best = Counts.front();
-    for (const auto& Candidate : Counts)
-        if (Candidate.second > Best.second)
-            Best = Candidate;
-    return Best.second > 0 ? Best.first : QChar(u',');
-}
-
-TImportedTable TCsvFile::Entries(const std::vector<QStringList>& Records)
-{
-    TEntryCollector Collector;
-    for (const QStringList& Fields : Records)
-        Collector.Add(Fields);
+    TEntryCollector Collector(Adjust, SkipHeader);
+    ReadRecords(Text, Separator, FileName, FirstLine, [&Collector](QStringList& Fields) { Collector.Add(Fields); });
     return Collector.Finish();
 }
 
@@ -194,14 +210,17 @@ TImportedTable TCsvFile::Read(const QString& FileName)
     return Parse(ReadWholeFile(FileName), FileName);
 }
 
-TImportedTable TCsvFile::Parse(QByteArray Bytes, const QString& FileName)
+TImportedTable TCsvFile::Parse(const QByteArray& Bytes, const QString& FileName)
 {
-    const QString Text = DecodeUtf8File(Bytes, FileName);
-    Bytes = QByteArray(); // the text is all that is needed
-    return EntriesOf(Text, GuessSeparator(Text), FileName, 1, {}, true);
+    // Read as UTF-8, a field at a time: a large file is not also held as
+    // UTF-16 while its entries are made.
+    const QByteArrayView Body = CheckedUtf8Body(Bytes, FileName);
+    TEntryCollector Collector({}, true);
+    ReadRecords(Body, SeparatorOf(Body), FileName, 1, [&Collector](QStringList& Fields) { Collector.Add(Fields); });
+    return Collector.Finish();
 }
 
-QByteArray TCsvFile::Written(const std::vector<TImportedEntry>& Entries)
+QByteArray TCsvFile::Written(const TImportedEntries& Entries)
 {
     QString Text;
     Text.reserve(static_cast<qsizetype>(Entries.size()) * 32);

@@ -15,31 +15,18 @@
 
 class TCsvFile {
 public:
-    // The records of Text: fields split at Separator, a field in double
-    // quotes may hold separators, line breaks and doubled quotes. Empty lines
-    // are no records. An unclosed quote raises EListReadError with the line
-    // where the field began; FirstLine is the number of Text's first line.
-    [[nodiscard]] static std::vector<QStringList> Records(const QString& Text, QChar Separator,
-                                                          const QString& FileName, qsizetype FirstLine = 1);
-
-    // The records of Text one by one, as Records reads them.
-    static void ForEachRecord(QStringView Text, QChar Separator, const QString& FileName, qsizetype FirstLine,
-                              const std::function<void(QStringList&)>& Take);
-
-    // The entries of Text's records as Entries takes them, without keeping
-    // the records: each is given to Adjust first, if there is one; with
-    // SkipHeader, a first record that names the columns is no entry.
+    // The entries of Text's records. A record is a line's fields split at
+    // Separator; a field in double quotes may hold separators, line breaks
+    // and doubled quotes. Empty lines are no records. An unclosed quote
+    // raises EListReadError with the line where the field began; FirstLine
+    // is the number of Text's first line.
+    // Each record is given to Adjust first, if there is one; with
+    // SkipHeader, a first record that names the columns is no entry. The
+    // first two fields are question and answer; records without either are
+    // counted in the notices, as are further columns.
     [[nodiscard]] static TImportedTable EntriesOf(QStringView Text, QChar Separator, const QString& FileName,
                                                   qsizetype FirstLine, const std::function<void(QStringList&)>& Adjust,
                                                   bool SkipHeader);
-
-    // The separator of Text's first record: the most frequent of tab,
-    // semicolon and comma outside quotes (in that order on a tie).
-    [[nodiscard]] static QChar GuessSeparator(const QString& Text);
-
-    // The entries of the records: the first two fields, trimmed. Records
-    // with an empty question or answer are counted in the notices.
-    [[nodiscard]] static TImportedTable Entries(const std::vector<QStringList>& Records);
 
     // A first record whose first two fields name the columns (a question
     // word and an answer word: "vraag;antwoord", "Frage<TAB>Antwort",
@@ -47,11 +34,14 @@ public:
     [[nodiscard]] static bool IsHeader(const QStringList& Fields);
 
     [[nodiscard]] static TImportedTable Read(const QString& FileName);
-    // The entries of a CSV or TSV file's bytes.
-    [[nodiscard]] static TImportedTable Parse(QByteArray Bytes, const QString& FileName);
+    // The entries of a CSV or TSV file's bytes. The separator is the most
+    // frequent of tab, semicolon and comma outside quotes in the first
+    // record (in that order on a tie); the first record is skipped when it
+    // names the columns.
+    [[nodiscard]] static TImportedTable Parse(const QByteArray& Bytes, const QString& FileName);
 
     // The entries as a CSV file: UTF-8 with a byte order mark, comma
     // separated, CR LF line ends, fields quoted where needed. The first
     // line names the columns: "Vraag,Antwoord".
-    [[nodiscard]] static QByteArray Written(const std::vector<TImportedEntry>& Entries);
+    [[nodiscard]] static QByteArray Written(const TImportedEntries& Entries);
 };

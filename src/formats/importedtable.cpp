@@ -118,6 +118,28 @@ QByteArray ReadWholeFile(const QString& FileName)
 
 QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName)
 {
+    return Utf8Text(CheckedUtf8Body(Bytes, FileName));
+}
+
+QString Utf8Text(QByteArrayView Utf8)
+{
+    // A UTF-16 unit for each byte that starts a character, two for a
+    // character beyond the basic plane (a four-byte one).
+    qsizetype Units = 0;
+    for (const char C : Utf8) {
+        const auto Byte = static_cast<unsigned char>(C);
+        Units += (Byte & 0xC0) != 0x80 ? 1 : 0;
+        Units += Byte >= 0xF0 ? 1 : 0;
+    }
+    QString Text(Units, Qt::Uninitialized);
+    QStringDecoder Decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QChar* End = Decoder.appendToBuffer(Text.data(), Utf8);
+    Text.truncate(End - Text.constData());
+    return Text;
+}
+
+QByteArrayView CheckedUtf8Body(const QByteArray& Bytes, const QString& FileName)
+{
     if (Bytes.startsWith("\xFF\xFE") || Bytes.startsWith("\xFE\xFF"))
         ThrowReadError(FileName, 1, QStringLiteral("het bestand is in UTF-16; sla het op als UTF-8"));
     const QByteArrayView Text = Bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(Bytes).sliced(3) : QByteArrayView(Bytes);
@@ -130,5 +152,5 @@ QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName)
     }
     // One byte order mark was taken off above; another is a character of
     // the text.
-    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom).decode(Text);
+    return Text;
 }

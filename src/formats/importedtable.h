@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,10 +26,14 @@ struct TImportedEntry {
     }
 };
 
+// A file's entries, in order. They grow a block at a time: a large file's
+// entries are never copied to a vector twice their size on the way.
+using TImportedEntries = std::deque<TImportedEntry>;
+
 struct TKvtmlSource;
 
 struct TImportedTable {
-    std::vector<TImportedEntry> Entries;
+    TImportedEntries Entries;
     // Entries of the file that could not become a table entry (no question
     // or no answer); the notices tell why.
     int LeftOut = 0;
@@ -55,6 +60,12 @@ struct TImportedTable {
 // NUL bytes and invalid UTF-8 raise EListReadError "Fout tijdens lezen ..."
 // with the line where it went wrong.
 [[nodiscard]] QString DecodeUtf8File(const QByteArray& Bytes, const QString& FileName);
+// What DecodeUtf8File would decode, without a byte order mark: the bytes a
+// reader that decodes a text at a time takes. Raises DecodeUtf8File's errors.
+[[nodiscard]] QByteArrayView CheckedUtf8Body(const QByteArray& Bytes, const QString& FileName);
+// Valid UTF-8 as text, a byte order mark at its start included (that of the
+// file is not in CheckedUtf8Body), in no more room than it takes.
+[[nodiscard]] QString Utf8Text(QByteArrayView Utf8);
 
 // The file's bytes; raises the table's read errors ("Bestand %s bestaat
 // niet", "Fout tijdens openen %s: ", "Fout tijdens inlezen %s: ").

@@ -382,6 +382,7 @@ void TKvtmlParser::EndElement()
             // Empty (<text/>) or up to the "<" of the end tag.
             if (TargetSpan && Offset != TargetSpan->Start)
                 TargetSpan->End = Source->Text.lastIndexOf(u'<', Offset - 1);
+            Target->squeeze(); // a large file's many texts take no room to grow
             CaptureDepth = 0;
         }
     } else if (Depth == EntryDepth) {
@@ -469,7 +470,6 @@ TImportedTable TKvtmlParser::Collect()
     const QString& First = Languages[0].Id;
     const QString& Second = File.OneLanguage ? First : Languages[1].Id;
     TImportedTable Table;
-    Table.Entries.reserve(Entries.size());
     File.Entries.reserve(Entries.size());
     int LeftOut = 0;
     for (const TParsedEntry& Entry : Entries) {
@@ -545,7 +545,7 @@ qsizetype BlanksBefore(const QString& Text, qsizetype Position)
 
 class TKvtmlRewriter {
 public:
-    TKvtmlRewriter(const TKvtmlSource& Source, const std::vector<TImportedEntry>& Current)
+    TKvtmlRewriter(const TKvtmlSource& Source, const TImportedEntries& Current)
         : Source(Source), Current(Current)
     {
     }
@@ -560,7 +560,7 @@ private:
     [[nodiscard]] QString NewEntry(std::size_t Row, int Id) const;
 
     const TKvtmlSource& Source;
-    const std::vector<TImportedEntry>& Current;
+    const TImportedEntries& Current;
     std::vector<int> Backed;          // the file's entries in the table, in file order
     std::vector<int> MatchOf;         // per table row: its position in Backed, -1 for none
     std::vector<TEdit> Edits;
@@ -766,7 +766,7 @@ std::vector<TKvtmlLanguage> TKvtmlFile::TableLanguages(const TKvtmlSource& Sourc
     return {Source.Languages[0], Source.Languages[1]};
 }
 
-QByteArray TKvtmlFile::Written(const std::vector<TImportedEntry>& Entries, const QString& Title,
+QByteArray TKvtmlFile::Written(const TImportedEntries& Entries, const QString& Title,
                                const std::vector<TKvtmlLanguage>& Languages)
 {
     constexpr TKvtmlEncoding Utf8 = TKvtmlEncoding::Utf8;
@@ -797,7 +797,7 @@ QByteArray TKvtmlFile::Written(const std::vector<TImportedEntry>& Entries, const
     return Xml.toUtf8();
 }
 
-TKvtmlSave TKvtmlFile::Rewritten(const TKvtmlSource& Source, const std::vector<TImportedEntry>& Current,
+TKvtmlSave TKvtmlFile::Rewritten(const TKvtmlSource& Source, const TImportedEntries& Current,
                                  const QString& FileName)
 {
     return TKvtmlRewriter(Source, Current).Rewrite(FileName);

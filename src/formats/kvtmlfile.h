@@ -84,14 +84,14 @@ public:
     // The entries as a KVTML 2.0 file in UTF-8 with two languages, Title as
     // its title; the languages' names and locales are taken from Languages
     // when given (question first), else "Vraag" and "Antwoord".
-    [[nodiscard]] static QByteArray Written(const std::vector<TImportedEntry>& Entries, const QString& Title,
+    [[nodiscard]] static QByteArray Written(const TImportedEntries& Entries, const QString& Title,
                                             const std::vector<TKvtmlLanguage>& Languages = {});
 
     // The file of Source with the table's entries Current: entries whose
     // texts are unchanged stay byte for byte; a changed text is replaced in
     // place; new entries are added after their predecessor, deleted ones
     // removed with their references. Unchanged, the file's bytes come back.
-    [[nodiscard]] static TKvtmlSave Rewritten(const TKvtmlSource& Source, const std::vector<TImportedEntry>& Current,
+    [[nodiscard]] static TKvtmlSave Rewritten(const TKvtmlSource& Source, const TImportedEntries& Current,
                                               const QString& FileName);
 
     // The two languages a new file written for a table read from Source

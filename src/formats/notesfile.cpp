@@ -46,11 +46,6 @@ QString Entity(QStringView Name)
 
 } // namespace
 
-bool TNotesFile::LooksLikeNotes(const QString& Text)
-{
-    return Text.startsWith(QStringLiteral("#separator:")) || Text.startsWith(QStringLiteral("#html:"));
-}
-
 QString TNotesFile::PlainText(const QString& Html)
 {
     QString Text;

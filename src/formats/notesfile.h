@@ -13,10 +13,6 @@
 
 class TNotesFile {
 public:
-    // True when Text starts like a notes export: a "#separator:" or
-    // "#html:" header line.
-    [[nodiscard]] static bool LooksLikeNotes(const QString& Text);
-
     [[nodiscard]] static TImportedTable Read(const QString& FileName);
     [[nodiscard]] static TImportedTable Parse(const QString& Text, const QString& FileName);
 

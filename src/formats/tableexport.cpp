@@ -18,10 +18,9 @@ bool IsPlainDefault(const TTableFont& Font)
 
 } // namespace
 
-std::vector<TImportedEntry> ExportedEntries(const TQuestionlist& List)
+TImportedEntries ExportedEntries(const TQuestionlist& List)
 {
-    std::vector<TImportedEntry> Entries;
-    Entries.reserve(static_cast<std::size_t>(List.Count()));
+    TImportedEntries Entries;
     for (int i = 0; i < List.Count(); ++i) {
         const std::string_view Question = List.StoredQuestion(i);
         const std::string_view Answer = List.StoredAnswer(i);

@@ -11,7 +11,7 @@
 #include "formats/importedtable.h"
 
 // Every entry with both texts non-empty, as the table file writer takes them.
-[[nodiscard]] std::vector<TImportedEntry> ExportedEntries(const TQuestionlist& List);
+[[nodiscard]] TImportedEntries ExportedEntries(const TQuestionlist& List);
 
 // The font line a table file starts with; empty when both fonts are the
 // plain default (Arial, 9, character set 0).

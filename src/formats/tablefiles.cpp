@@ -60,28 +60,25 @@ bool IsTextSuffix(const QString& Suffix)
 
 // A text file without a single "=" whose first line holds a tab is a notes
 // export without header lines; as a table file it would give nothing.
-bool IsBareNotes(const QString& Text)
+bool IsBareNotes(QByteArrayView Text)
 {
-    const qsizetype LineEnd = Text.indexOf(u'\n');
-    return !Text.contains(u'=') && Text.first(LineEnd < 0 ? Text.size() : LineEnd).contains(u'\t');
+    const qsizetype LineEnd = Text.indexOf('\n');
+    return !Text.contains('=') && Text.first(LineEnd < 0 ? Text.size() : LineEnd).contains('\t');
 }
 
-TTableFormat FormatOfText(const QByteArray& Bytes, QString& Text, const QString& FileName)
+TTableFormat FormatOfText(const QByteArray& Bytes, const QString& FileName)
 {
     if (IsUtf16(Bytes))
-        (void)DecodeUtf8File(Bytes, FileName); // says that it is UTF-16
+        (void)CheckedUtf8Body(Bytes, FileName); // says that it is UTF-16
     const QByteArrayView Body = Bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(Bytes).sliced(3) : QByteArrayView(Bytes);
-    if (Body.startsWith("#separator:") || Body.startsWith("#html:")) {
-        Text = DecodeUtf8File(Bytes, FileName);
+    if (Body.startsWith("#separator:") || Body.startsWith("#html:"))
         return TTableFormat::Notes;
-    }
     const bool Utf8 = TUtf8TextFile::IsUtf8Text(Bytes);
     const bool Ascii = !Utf8 && QUtf8StringView(Bytes).isValidUtf8()
                        && std::none_of(Bytes.begin(), Bytes.end(), [](char C) { return C == 0; });
     if (!Utf8 && !Ascii)
         return TTableFormat::Table;
-    Text = DecodeUtf8File(Bytes, FileName);
-    if (TNotesFile::LooksLikeNotes(Text) || IsBareNotes(Text))
+    if (IsBareNotes(CheckedUtf8Body(Bytes, FileName)))
         return TTableFormat::Notes;
     return Utf8 ? TTableFormat::Utf8Text : TTableFormat::Table;
 }
@@ -101,14 +98,14 @@ TLoadResult TTableFiles::Load(TQuestionlist& List, const QString& FileName)
         Table = TCsvFile::Read(FileName);
     } else if (IsTextSuffix(Extension) && QFileInfo(FileName).isFile()) {
         QByteArray Bytes = ReadWholeFile(FileName);
-        QString Text;
-        Result.Format = FormatOfText(Bytes, Text, FileName);
+        Result.Format = FormatOfText(Bytes, FileName);
         Result.Bom = Bytes.startsWith("\xEF\xBB\xBF");
-        Bytes = QByteArray(); // the text is all that is needed
-        if (Result.Format == TTableFormat::Notes)
+        if (Result.Format == TTableFormat::Notes) {
+            const QString Text = DecodeUtf8File(Bytes, FileName);
+            Bytes = QByteArray(); // the text is all that is needed
             Table = TNotesFile::Parse(Text, FileName);
-        else if (Result.Format == TTableFormat::Utf8Text)
-            Table = TUtf8TextFile::Parse(Text);
+        } else if (Result.Format == TTableFormat::Utf8Text)
+            Table = TUtf8TextFile::Parse(Bytes, FileName);
     }
     if (Result.Format == TTableFormat::Table) {
         const int Before = List.Count();
@@ -119,7 +116,7 @@ TLoadResult TTableFiles::Load(TQuestionlist& List, const QString& FileName)
     }
     const bool WasEmpty = List.Count() == 0;
     const int First = List.Count();
-    Result.Report = TTableImport::AddTo(List, Table);
+    Result.Report = TTableImport::AddTo(List, std::move(Table));
     Result.Languages = Table.Languages;
     if (Result.Report.AddedFrom.empty() && Result.Format != TTableFormat::Kvtml)
         Result.Report.Notices << NoEntries;

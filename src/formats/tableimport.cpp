@@ -62,78 +62,86 @@ QString Counted(int Count, const char* One, const char* More)
     return QStringLiteral("%1 %2").arg(Count).arg(QString::fromUtf8(Count == 1 ? One : More));
 }
 
-} // namespace
-
-int TTableImport::BestCodePage(const QStringList& Texts, int Preferred)
-{
-    // Every code page holds ASCII: the other characters decide, each as
-    // often as it occurs. (Characters beyond the basic plane, surrogates
-    // among them, are in no code page and do not change the choice.)
-    std::vector<char16_t> Units;
-    for (const QString& Text : Texts)
+// How often each character beyond ASCII occurs in one column's texts:
+// every code page holds ASCII, so the others decide which page a column
+// gets. (Characters beyond the basic plane, surrogates among them, are in
+// no code page and do not change the choice.)
+class TCharacterCounts {
+public:
+    void Add(const QString& Text)
+    {
         for (const QChar C : Text)
             if (C.unicode() >= 0x80 && !C.isSurrogate())
-                Units.push_back(C.unicode());
-    std::sort(Units.begin(), Units.end());
-    std::vector<std::pair<QString, long long>> Unusual;
-    for (std::size_t i = 0; i < Units.size();) {
-        std::size_t Run = i;
-        while (Run < Units.size() && Units[Run] == Units[i])
-            ++Run;
-        Unusual.emplace_back(QString(QChar(Units[i])), static_cast<long long>(Run - i));
-        i = Run;
+                ++Counts[C.unicode()];
     }
-    std::vector<int> Candidates{Preferred};
-    for (const int CodePage : ColumnCodePages())
-        if (CodePage != Preferred)
-            Candidates.push_back(CodePage);
-    int Best = Preferred;
-    long long Fewest = -1;
-    for (const int CodePage : Candidates) {
-        long long Missing = 0;
-        for (const auto& [Character, Count] : Unusual)
-            Missing += CharactersMissingIn(Character, CodePage) > 0 ? Count : 0;
-        if (Fewest < 0 || Missing < Fewest) {
-            Best = CodePage;
-            Fewest = Missing;
+
+    // The code page of the candidates that can hold the most of the
+    // characters counted; Preferred first, then the others in order.
+    [[nodiscard]] int BestCodePage(int Preferred) const
+    {
+        std::vector<int> Candidates{Preferred};
+        for (const int CodePage : ColumnCodePages())
+            if (CodePage != Preferred)
+                Candidates.push_back(CodePage);
+        int Best = Preferred;
+        long long Fewest = -1;
+        for (const int CodePage : Candidates) {
+            long long Missing = 0;
+            for (std::size_t C = 0x80; C < Counts.size(); ++C)
+                if (Counts[C] > 0 && CharactersMissingIn(QString(QChar(char16_t(C))), CodePage) > 0)
+                    Missing += Counts[C];
+            if (Fewest < 0 || Missing < Fewest) {
+                Best = CodePage;
+                Fewest = Missing;
+            }
+            if (Fewest == 0)
+                break;
         }
-        if (Fewest == 0)
-            break;
+        return Best;
     }
-    return Best;
+
+private:
+    std::vector<long long> Counts = std::vector<long long>(0x10000);
+};
+
+// An empty table takes the file's font line, and for each column the
+// code page that holds the most of its texts.
+void ChooseCodePages(TQuestionlist& List, const TImportedTable& Table)
+{
+    if (!Table.QuestionFontLine.empty()) {
+        ReadFontSpec(Table.QuestionFontLine, List.QuestionFont);
+        ReadFontSpec(Table.AnswerFontLine, List.AnswerFont);
+    }
+    TCharacterCounts Questions, Answers;
+    for (const TImportedEntry& Entry : Table.Entries) {
+        Questions.Add(Entry.Question);
+        Answers.Add(Entry.Answer);
+    }
+    if (const int Page = Questions.BestCodePage(CodePageOfCharset(List.QuestionFont.Charset));
+        Page != CodePageOfCharset(List.QuestionFont.Charset))
+        List.QuestionFont.Charset = CharsetOfCodePage(Page);
+    if (const int Page = Answers.BestCodePage(CodePageOfCharset(List.AnswerFont.Charset));
+        Page != CodePageOfCharset(List.AnswerFont.Charset))
+        List.AnswerFont.Charset = CharsetOfCodePage(Page);
 }
 
-TImportReport TTableImport::AddTo(TQuestionlist& List, const TImportedTable& Table)
+} // namespace
+
+TImportReport TTableImport::AddTo(TQuestionlist& List, TImportedTable&& Table)
 {
     TImportReport Report;
     Report.Notices = Table.Notices;
     Report.LeftOut = Table.LeftOut;
-    int QuestionPage = CodePageOfCharset(List.QuestionFont.Charset);
-    int AnswerPage = CodePageOfCharset(List.AnswerFont.Charset);
-    if (List.Count() == 0) {
-        if (!Table.QuestionFontLine.empty()) {
-            ReadFontSpec(Table.QuestionFontLine, List.QuestionFont);
-            ReadFontSpec(Table.AnswerFontLine, List.AnswerFont);
-        }
-        QStringList Questions, Answers;
-        Questions.reserve(static_cast<qsizetype>(Table.Entries.size()));
-        Answers.reserve(static_cast<qsizetype>(Table.Entries.size()));
-        for (const TImportedEntry& Entry : Table.Entries) {
-            Questions << Entry.Question;
-            Answers << Entry.Answer;
-        }
-        const int NewQuestionPage = BestCodePage(Questions, CodePageOfCharset(List.QuestionFont.Charset));
-        const int NewAnswerPage = BestCodePage(Answers, CodePageOfCharset(List.AnswerFont.Charset));
-        if (NewQuestionPage != QuestionPage)
-            List.QuestionFont.Charset = CharsetOfCodePage(NewQuestionPage);
-        if (NewAnswerPage != AnswerPage)
-            List.AnswerFont.Charset = CharsetOfCodePage(NewAnswerPage);
-        QuestionPage = NewQuestionPage;
-        AnswerPage = NewAnswerPage;
-    }
+    if (List.Count() == 0)
+        ChooseCodePages(List, Table);
+    const int QuestionPage = CodePageOfCharset(List.QuestionFont.Charset);
+    const int AnswerPage = CodePageOfCharset(List.AnswerFont.Charset);
+    List.ReserveFor(Table.Entries.size());
     Report.AddedFrom.reserve(Table.Entries.size());
-    for (std::size_t i = 0; i < Table.Entries.size(); ++i) {
-        const TImportedEntry& Entry = Table.Entries[i];
+    // What the table took need not stay twice: each entry goes as it is taken.
+    for (std::size_t i = 0; !Table.Entries.empty(); ++i) {
+        const TImportedEntry Entry = std::move(Table.Entries.front());
+        Table.Entries.pop_front();
         std::string Question = TableText(Entry, true, QuestionPage, Report);
         const std::string Answer = TableText(Entry, false, AnswerPage, Report);
         if (Question.empty() || Answer.empty())

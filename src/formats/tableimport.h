@@ -42,14 +42,12 @@ struct TImportReport {
 
 class TTableImport {
 public:
-    // Appends the entries to List. An empty table takes the font line and
-    // the character sets that the texts need; a table that has entries
-    // keeps its character sets.
-    static TImportReport AddTo(TQuestionlist& List, const TImportedTable& Table);
-
-    // The code page of the candidates that can hold the most characters of
-    // Texts; Preferred first, then the Western one, then the others.
-    [[nodiscard]] static int BestCodePage(const QStringList& Texts, int Preferred);
+    // Appends the entries to List, taking them out of Table as it goes (a
+    // large file's texts are not held twice). An empty table takes the font
+    // line and the character sets that the texts need, preferring its own,
+    // then the Western one; a table that has entries keeps its character
+    // sets.
+    static TImportReport AddTo(TQuestionlist& List, TImportedTable&& Table);
 
     // One Dutch message about the file; empty when there is nothing to say.
     [[nodiscard]] static QString Message(const QString& FileName, const TImportReport& Report);

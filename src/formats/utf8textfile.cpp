@@ -1,26 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/utf8textfile.h"
 
+#include <QStringDecoder>
+
 #include "formats/wintext.h"
 #include "formats/tableexport.h"
 #include "table/tablefile.h"
 
 namespace {
 
-// One line split at its first "=": later ones are dropped, control
-// characters become spaces.
+// A side of a line as the table holds it: control characters become
+// spaces, "=" is left out, and the text is trimmed. It takes no more room
+// than its characters.
+QString LineSide(QStringView Side)
+{
+    QString Text = Side.toString();
+    Text.remove(u'=');
+    for (QChar& C : Text)
+        if (C.unicode() < 32)
+            C = u' ';
+    return TableTrimmed(Text);
+}
+
+// One line split at its first "=": later ones are dropped.
 TImportedEntry SplitLine(QStringView Line)
 {
-    TImportedEntry Entry;
-    bool SeenEquals = false;
-    for (const QChar C : Line) {
-        if (C == u'=') {
-            SeenEquals = true;
-            continue;
-        }
-        (SeenEquals ? Entry.Answer : Entry.Question) += C.unicode() < 32 ? QChar(u' ') : C;
-    }
-    return Entry;
+    const qsizetype Equals = Line.indexOf(u'=');
+    if (Equals < 0)
+        return {LineSide(Line), QString()};
+    return {LineSide(Line.first(Equals)), LineSide(Line.sliced(Equals + 1))};
 }
 
 std::string FontLineBytes(const QString& Side)
@@ -44,21 +52,26 @@ bool TUtf8TextFile::IsUtf8Text(const QByteArray& Bytes)
     return MultiByte && QUtf8StringView(Bytes).isValidUtf8();
 }
 
-TImportedTable TUtf8TextFile::Parse(const QString& Text)
+TImportedTable TUtf8TextFile::Parse(const QByteArray& Bytes, const QString& FileName)
 {
     TImportedTable Table;
-    QStringView Rest(Text);
-    if (const qsizetype End = Rest.indexOf(QChar(26)); End >= 0)
+    // A line at a time: a large file is not also held as UTF-16.
+    QByteArrayView Rest = CheckedUtf8Body(Bytes, FileName);
+    if (const qsizetype End = Rest.indexOf('\x1A'); End >= 0)
         Rest = Rest.first(End); // Ctrl-Z ends the file
-    for (const QStringView Line : Rest.split(u'\n')) {
+    QStringDecoder Decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    for (qsizetype Start = 0; Start <= Rest.size();) {
+        qsizetype End = Rest.indexOf('\n', Start);
+        if (End < 0)
+            End = Rest.size();
+        const QString Line = Decoder.decode(Rest.sliced(Start, End - Start));
         TImportedEntry Entry = SplitLine(Line);
-        const QString Question = TableTrimmed(Entry.Question);
-        const QString Answer = TableTrimmed(Entry.Answer);
-        if (Question.contains(QLatin1StringView(FontTag)) && Answer.contains(QLatin1StringView(FontTag))) {
-            Table.QuestionFontLine = FontLineBytes(Question);
-            Table.AnswerFontLine = FontLineBytes(Answer);
-        } else if (!Question.isEmpty() && !Answer.isEmpty()) {
-            Table.Entries.push_back({Question, Answer});
+        Start = End + 1;
+        if (Entry.Question.contains(QLatin1StringView(FontTag)) && Entry.Answer.contains(QLatin1StringView(FontTag))) {
+            Table.QuestionFontLine = FontLineBytes(Entry.Question);
+            Table.AnswerFontLine = FontLineBytes(Entry.Answer);
+        } else if (!Entry.Question.isEmpty() && !Entry.Answer.isEmpty()) {
+            Table.Entries.push_back(std::move(Entry));
         }
     }
     return Table;

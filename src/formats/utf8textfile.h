@@ -15,8 +15,9 @@ class TUtf8TextFile {
 public:
     [[nodiscard]] static bool IsUtf8Text(const QByteArray& Bytes);
 
-    // The table lines of Text, read as the table file reader reads them.
-    [[nodiscard]] static TImportedTable Parse(const QString& Text);
+    // The table lines of a file's bytes, read as the table file reader
+    // reads them. Raises DecodeUtf8File's errors.
+    [[nodiscard]] static TImportedTable Parse(const QByteArray& Bytes, const QString& FileName);
 
     // The table's lines in UTF-8, with CR LF line ends; with a byte order
     // mark when Bom is set. The font line is written as in any table file.

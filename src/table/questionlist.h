@@ -153,6 +153,8 @@ public:
     [[nodiscard]] std::uint64_t Revision() const { return EntriesRevision; }
 
     // --- table files ---
+    // Makes room for about MoreEntries entries before they are added.
+    void ReserveFor(std::size_t MoreEntries);
     void LoadFromFile(const std::string& FileName);
     void WriteToFile(const std::string& FileName, int MinWrong);
     void SaveToFile(const std::string& FileName);
@@ -228,8 +230,6 @@ private:
     [[noreturn]] void ThrowOutOfRange(int Index) const;
     // Stores Text, trimmed, in a stored column when it differs.
     void StoreText(std::uint32_t& At, std::uint8_t& Length, const std::string& Text);
-    // Makes room for about MoreEntries entries before a file is read.
-    void ReserveFor(std::size_t MoreEntries);
     // After entries were removed in the middle of a quiz: Rest counts no more
     // questions than there are entries left to ask.
     void KeepRestWithinUnasked();

@@ -18,7 +18,7 @@
 
 namespace {
 
-QStringList Texts(const std::vector<TImportedEntry>& Entries)
+QStringList Texts(const TImportedEntries& Entries)
 {
     QStringList Result;
     for (const TImportedEntry& Entry : Entries)
@@ -210,7 +210,7 @@ void TestHostileFiles::fuzzFindingsStayMended()
     const TImportedTable Languages = TKvtmlFile::Parse(Twice, QStringLiteral("x"));
     QCOMPARE(Texts(Languages.Entries), QStringList({"hond=chien"}));
     ShowAll(Languages);
-    const std::vector<TImportedEntry> Changed{{QStringLiteral("hondje"), QStringLiteral("chien")}};
+    const TImportedEntries Changed{{QStringLiteral("hondje"), QStringLiteral("chien")}};
     const TKvtmlSave Saved = TKvtmlFile::Rewritten(*Languages.Kvtml, Changed, QStringLiteral("x"));
     QCOMPARE(Texts(TKvtmlFile::Parse(Saved.Bytes, QStringLiteral("x")).Entries), QStringList({"hondje=chien"}));
 }
@@ -220,7 +220,7 @@ void TestHostileFiles::largeWordListsReadWhole()
     // Several megabytes: texts with characters beyond the basic plane and
     // references lie across every piece the reader is given.
     QString Entries;
-    std::vector<TImportedEntry> Expected;
+    TImportedEntries Expected;
     for (int i = 0; i < 40000; ++i) {
         const QString Question = QStringLiteral("\U0001F600 vraag & %1 \U0001F431").arg(i);
         const QString Answer = QStringLiteral("antwoord %1 <\u00E9>").arg(i);
@@ -234,7 +234,7 @@ void TestHostileFiles::largeWordListsReadWhole()
     QCOMPARE(Texts(Table.Entries), Texts(Expected));
     ShowAll(Table);
     QCOMPARE(TKvtmlFile::Rewritten(*Table.Kvtml, Table.Entries, QStringLiteral("x")).Bytes, Bytes);
-    std::vector<TImportedEntry> Changed = Table.Entries;
+    TImportedEntries Changed = Table.Entries;
     Changed[20000].Answer = QStringLiteral("\U0001F436");
     Changed.erase(Changed.begin() + 30000);
     const TKvtmlSave Saved = TKvtmlFile::Rewritten(*Table.Kvtml, Changed, QStringLiteral("x"));
@@ -286,7 +286,7 @@ void TestHostileFiles::everyEncodingReadsBackAfterASave()
 
     // Changed and added texts with characters of any script, markup and a
     // carriage return read back exactly, in the file's own encoding.
-    std::vector<TImportedEntry> Changed = Table.Entries;
+    TImportedEntries Changed = Table.Entries;
     Changed[0].Answer = QStringLiteral("кофе <&> ☕\r");
     Changed.push_back({QStringLiteral("σκύλος"), QStringLiteral("hond")});
     const TKvtmlSave Saved = TKvtmlFile::Rewritten(*Table.Kvtml, Changed, Name);
@@ -319,7 +319,7 @@ void TestHostileFiles::unsupportedEncodingsAreRefused()
 
 void TestHostileFiles::csvTakesOneByteOrderMarkOnly()
 {
-    const std::vector<TImportedEntry> Entries{{QStringLiteral("\uFEFFvraag"), QStringLiteral("antwoord")}};
+    const TImportedEntries Entries{{QStringLiteral("\uFEFFvraag"), QStringLiteral("antwoord")}};
     const QByteArray Bytes = TCsvFile::Written(Entries);
     QVERIFY(Bytes.startsWith("\xEF\xBB\xBF" "Vraag,Antwoord\r\n\xEF\xBB\xBF"));
     QCOMPARE(Texts(TCsvFile::Parse(Bytes, QStringLiteral("x")).Entries), Texts(Entries));

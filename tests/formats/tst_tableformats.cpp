@@ -29,7 +29,7 @@ QStringList Texts(const TQuestionlist& List)
     return Result;
 }
 
-QStringList Texts(const std::vector<TImportedEntry>& Entries)
+QStringList Texts(const TImportedEntries& Entries)
 {
     QStringList Result;
     for (const TImportedEntry& Entry : Entries)
