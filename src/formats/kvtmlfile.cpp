@@ -236,12 +236,27 @@ private:
     [[nodiscard]] qsizetype TagStart() const { return Source->Text.lastIndexOf(u'<', Xml.characterOffset() - 1); }
     [[noreturn]] void Fail(const QString& What) { ThrowReadError(FileName, Xml.lineNumber(), What); }
     void CheckXml();
+    // The question and answer languages are known once the identifiers are
+    // read (a file names them before its entries), or at the end.
+    [[nodiscard]] bool LanguagesSettled() const
+    {
+        return Source->Old || (LanguagesKnown && Source->Languages.size() >= 2);
+    }
+    void SettleLanguages();
+    void TakeEntries();
+    void Take(const TParsedEntry& Entry);
     TImportedTable Collect();
 
     QXmlStreamReader Xml;
     const QString& FileName;
     std::shared_ptr<TKvtmlSource> Source;
+    // Entries read and not yet taken: the last one, or all of them while
+    // the languages are not settled.
     std::vector<TParsedEntry> Entries;
+    TImportedTable Table;
+    qsizetype EntriesRead = 0;
+    bool Settled = false;
+    int LeftOut = 0;
     bool Mislabelled = false;
     bool RootSeen = false;
     bool LanguagesKnown = false;
@@ -388,6 +403,9 @@ void TKvtmlParser::EndElement()
     } else if (Depth == EntryDepth) {
         Entries.back().Element.End = Offset;
         EntryDepth = 0;
+        ++EntriesRead;
+        if (LanguagesSettled())
+            TakeEntries(); // a large file's entries are not all held twice
     } else if (Depth == TranslationDepth) {
         TranslationDepth = 0;
     } else if (Depth == IdentifierDepth) {
@@ -452,12 +470,14 @@ TImportedTable TKvtmlParser::Parse()
     CheckXml();
     if (!RootSeen)
         Fail(QStringLiteral("het bestand is leeg"));
-    if (Entries.empty())
+    if (EntriesRead == 0)
         Fail(QStringLiteral("de woordenlijst bevat geen woorden"));
     return Collect();
 }
 
-TImportedTable TKvtmlParser::Collect()
+// The first two languages are question and answer; the old format has two,
+// a file that names none has one ("0").
+void TKvtmlParser::SettleLanguages()
 {
     TKvtmlSource& File = *Source;
     std::vector<TKvtmlLanguage>& Languages = File.Languages;
@@ -467,29 +487,51 @@ TImportedTable TKvtmlParser::Collect()
     if (Languages.empty())
         Languages.push_back({QStringLiteral("0"), {}, {}});
     File.OneLanguage = Languages.size() == 1;
-    const QString& First = Languages[0].Id;
-    const QString& Second = File.OneLanguage ? First : Languages[1].Id;
-    TImportedTable Table;
-    File.Entries.reserve(Entries.size());
-    int LeftOut = 0;
-    for (const TParsedEntry& Entry : Entries) {
-        const TTranslationTexts* Question = Entry.Find(First, File.OneLanguage);
-        const TTranslationTexts* Answer = Entry.Find(Second, false);
-        TKvtmlSource::TEntry& Kept = File.Entries.emplace_back();
-        Kept.Id = Entry.Id;
-        Kept.Element = Entry.Element;
-        const QString QuestionText = !Question ? QString() : File.OneLanguage ? Question->Comment : Question->Text;
-        const QString AnswerText = Answer ? Answer->Text : QString();
-        if (TableTrimmed(QuestionText).isEmpty() || TableTrimmed(AnswerText).isEmpty()) {
-            ++LeftOut;
-            continue;
-        }
-        Kept.Question = File.OneLanguage ? Question->CommentSpan : Question->TextSpan;
-        Kept.Answer = Answer->TextSpan;
-        Kept.Imported = static_cast<int>(Table.Entries.size());
-        Table.Entries.push_back(
-            {QuestionText, AnswerText, File.OneLanguage ? Question->CommentCut : Question->TextCut, Answer->TextCut});
+}
+
+void TKvtmlParser::TakeEntries()
+{
+    if (!Settled) {
+        SettleLanguages();
+        Settled = true;
     }
+    for (const TParsedEntry& Entry : Entries)
+        Take(Entry);
+    Entries.clear();
+}
+
+// Keeps where the entry lies in the file and, when it has a question and
+// an answer, gives it to the table.
+void TKvtmlParser::Take(const TParsedEntry& Entry)
+{
+    TKvtmlSource& File = *Source;
+    const QString& First = File.Languages[0].Id;
+    const QString& Second = File.OneLanguage ? First : File.Languages[1].Id;
+    const TTranslationTexts* Question = Entry.Find(First, File.OneLanguage);
+    const TTranslationTexts* Answer = Entry.Find(Second, false);
+    TKvtmlSource::TEntry& Kept = File.Entries.emplace_back();
+    Kept.Id = Entry.Id;
+    Kept.Element = Entry.Element;
+    const QString QuestionText = !Question ? QString() : File.OneLanguage ? Question->Comment : Question->Text;
+    const QString AnswerText = Answer ? Answer->Text : QString();
+    if (TableTrimmed(QuestionText).isEmpty() || TableTrimmed(AnswerText).isEmpty()) {
+        ++LeftOut;
+        return;
+    }
+    Kept.Question = File.OneLanguage ? Question->CommentSpan : Question->TextSpan;
+    Kept.Answer = Answer->TextSpan;
+    Kept.Imported = static_cast<int>(Table.Entries.size());
+    Table.Entries.push_back(
+        {QuestionText, AnswerText, File.OneLanguage ? Question->CommentCut : Question->TextCut, Answer->TextCut});
+}
+
+TImportedTable TKvtmlParser::Collect()
+{
+    SettleLanguages(); // again: identifiers may follow the entries
+    Settled = true;
+    TakeEntries();
+    TKvtmlSource& File = *Source;
+    const std::vector<TKvtmlLanguage>& Languages = File.Languages;
     Table.LeftOut = LeftOut;
     if (!File.Old)
         Table.Languages = File.OneLanguage ? QStringList{QString(), Languages[0].Locale}
@@ -504,7 +546,7 @@ TImportedTable TKvtmlParser::Collect()
                              .arg(CountedWords(Others, "andere taal", "andere talen"))
                              .arg(Others == 1 ? QStringLiteral("is") : QStringLiteral("zijn"));
     }
-    const QString Of = QStringLiteral("%1 van de %2 woorden").arg(LeftOut).arg(Entries.size());
+    const QString Of = QStringLiteral("%1 van de %2 woorden").arg(LeftOut).arg(EntriesRead);
     if (LeftOut > 0 && File.OneLanguage)
         Table.Notices << Of
                              + (LeftOut == 1 ? QStringLiteral(" heeft geen omschrijving (commentaar) die als vraag kan "

@@ -18,6 +18,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -60,7 +61,7 @@ struct TKvtmlSource {
         bool InTable = false; // the table took it, showing Shown
         TImportedEntry Shown;
     };
-    std::vector<TEntry> Entries;
+    std::deque<TEntry> Entries; // grows a block at a time, as a large file is read
     // <entry id="..."/> outside the entries: lessons, word types, grades.
     std::vector<std::pair<QString, TKvtmlSpan>> References;
 };
