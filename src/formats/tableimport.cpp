@@ -70,9 +70,14 @@ class TCharacterCounts {
 public:
     void Add(const QString& Text)
     {
-        for (const QChar C : Text)
-            if (C.unicode() >= 0x80 && !C.isSurrogate())
-                ++Counts[C.unicode()];
+        for (const QChar C : Text) {
+            if (C.unicode() < 0x80 || C.isSurrogate())
+                continue;
+            if (Counts.empty())
+                Counts.resize(0x10000);
+            if (Counts[C.unicode()]++ == 0)
+                Seen.push_back(C.unicode());
+        }
     }
 
     // The code page of the candidates that can hold the most of the
@@ -87,8 +92,8 @@ public:
         long long Fewest = -1;
         for (const int CodePage : Candidates) {
             long long Missing = 0;
-            for (std::size_t C = 0x80; C < Counts.size(); ++C)
-                if (Counts[C] > 0 && CharactersMissingIn(QString(QChar(char16_t(C))), CodePage) > 0)
+            for (const char16_t C : Seen)
+                if (CharactersMissingIn(QString(QChar(C)), CodePage) > 0)
                     Missing += Counts[C];
             if (Fewest < 0 || Missing < Fewest) {
                 Best = CodePage;
@@ -101,7 +106,8 @@ public:
     }
 
 private:
-    std::vector<long long> Counts = std::vector<long long>(0x10000);
+    std::vector<long long> Counts; // by character, once there is one
+    std::vector<char16_t> Seen;     // the characters counted, as they came
 };
 
 // An empty table takes the file's font line, and for each column the
