@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
@@ -90,8 +91,28 @@ void TTableFileDialog::FitColumns()
     const int Missing = NameColumnWidth + Others + Spare - Tree->viewport()->width();
     if (Missing > 0)
         resize(std::min(width() + Missing, screen()->availableGeometry().width()), height());
+    // On a narrow screen the places beside the list give up room first.
+    if (const int Short = SmallestNameWidth + Others + Spare - Tree->viewport()->width(); Short > 0)
+        NarrowSidebar(Short);
     const int Room = Tree->viewport()->width() - Others - Spare;
     Tree->header()->resizeSection(0, std::max(Room, SmallestNameWidth));
+}
+
+void TTableFileDialog::NarrowSidebar(int By)
+{
+    auto* Splitter = findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (!Splitter || Splitter->count() != 2)
+        return;
+    // As narrow as the places allow, or, when that is not enough, folded
+    // away: the folder box above the list still goes everywhere.
+    QList<int> Sizes = Splitter->sizes();
+    const int Narrowest = Splitter->widget(0)->minimumSizeHint().width();
+    const int Given = Sizes[0] - Narrowest >= By ? By : Sizes[0];
+    if (Given == Sizes[0])
+        Splitter->setCollapsible(0, true);
+    Sizes[0] -= Given;
+    Sizes[1] += Given;
+    Splitter->setSizes(Sizes);
 }
 
 // Qt's mode for several files refuses, with a message of its own, every name

@@ -44,4 +44,6 @@ private:
     // The detail view's size, type and date columns as wide as their texts
     // need in the view's font, and the dialog wide enough for them.
     void FitColumns();
+    // Gives the list up to By pixels of the places beside it.
+    void NarrowSidebar(int By);
 };

@@ -85,7 +85,10 @@ void TestTableFileDialog::typesAreDutchAndColumnsReadable()
     };
     const int ScreenWidth = Dialog->screen()->availableGeometry().width();
     const int Widest = std::max(ScreenWidth, Dialog->minimumSizeHint().width());
-    QTRY_VERIFY2(Width() <= Tree->viewport()->width() || Dialog->width() >= std::min(ScreenWidth, Widest),
+    // A screen of 640 points (1280 pixels at twice the size) is wide enough
+    // when the places beside the list give up room.
+    const bool AllColumns = qEnvironmentVariableIsSet("MEMORANT_EXPECT_ALL_COLUMNS");
+    QTRY_VERIFY2(Width() <= Tree->viewport()->width() || (!AllColumns && Dialog->width() >= std::min(ScreenWidth, Widest)),
                  qPrintable(QStringLiteral("%1 of %2").arg(Width()).arg(Tree->viewport()->width())));
     QVERIFY(Dialog->width() <= Widest);
 }
