@@ -15,26 +15,9 @@
 #include "formats/kvtmlfile.h"
 #include "formats/tableexport.h"
 #include "formats/tablefiles.h"
+#include "formats/importedtexts.h"
 
 namespace {
-
-QStringList Texts(const TImportedEntries& Entries)
-{
-    QStringList Result;
-    for (const TImportedEntry& Entry : Entries)
-        Result << Entry.Question + u'=' + Entry.Answer;
-    return Result;
-}
-
-QString ReadError(const std::function<void()>& Read)
-{
-    try {
-        Read();
-    } catch (const EListReadError& Error) {
-        return QString::fromUtf8(Error.what());
-    }
-    return QString();
-}
 
 // A KVTML 2 file of two languages, as text.
 QString Kvtml(const QString& Entries, const QString& Declaration = QStringLiteral("<?xml version=\"1.0\"?>\n"))

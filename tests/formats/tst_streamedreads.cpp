@@ -11,26 +11,9 @@
 #include "formats/kvtmlfile.h"
 #include "formats/tableimport.h"
 #include "formats/utf8textfile.h"
+#include "formats/importedtexts.h"
 
 namespace {
-
-QStringList Texts(const TImportedEntries& Entries)
-{
-    QStringList Result;
-    for (const TImportedEntry& Entry : Entries)
-        Result << Entry.Question + u'=' + Entry.Answer;
-    return Result;
-}
-
-QString ReadError(const std::function<void()>& Read)
-{
-    try {
-        Read();
-    } catch (const EListReadError& Error) {
-        return QString::fromUtf8(Error.what());
-    }
-    return QString();
-}
 
 const QString Dog = QStringLiteral("\U0001F415"); // beyond the basic plane: two UTF-16 units
 const QString Zwnbsp(QChar(0xFEFF));

@@ -16,6 +16,7 @@
 #include "formats/notesfile.h"
 #include "formats/tablefiles.h"
 #include "formats/utf8textfile.h"
+#include "formats/importedtexts.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ QStringList Texts(const TQuestionlist& List)
     for (int i = 0; i < List.Count(); ++i)
         Result << ColumnToQt(List.StoredQuestion(i), List.QuestionFont.Charset) + u'='
                       + ColumnToQt(List.StoredAnswer(i), List.AnswerFont.Charset);
-    return Result;
-}
-
-QStringList Texts(const TImportedEntries& Entries)
-{
-    QStringList Result;
-    for (const TImportedEntry& Entry : Entries)
-        Result << Entry.Question + u'=' + Entry.Answer;
     return Result;
 }
 
