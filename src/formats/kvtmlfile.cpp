@@ -7,6 +7,10 @@
 #include <QStringEncoder>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <optional>
+
+#include "editor/codepage.h"
+#include "formats/wintext.h"
 
 namespace {
 
@@ -20,11 +24,30 @@ bool IsXmlChar(char32_t C)
            || (C >= 0x10000 && C <= 0x10FFFF);
 }
 
+// How the characters of a file are stored.
+struct TCharset {
+    TKvtmlEncoding Encoding = TKvtmlEncoding::Utf8;
+    int CodePage = 0;
+};
+
+TCharset CharsetOf(const TKvtmlSource& Source) { return {Source.Encoding, Source.CodePage}; }
+
+// True when the file's encoding has no bytes for C.
+bool Lacks(const TCharset& Charset, char32_t C)
+{
+    switch (Charset.Encoding) {
+    case TKvtmlEncoding::Latin1: return C > 0xFF;
+    case TKvtmlEncoding::Windows:
+        return C >= 0x80 && (C > 0xFFFF || CharactersMissingIn(QString(QChar(char16_t(C))), Charset.CodePage) > 0);
+    default: return false;
+    }
+}
+
 // Text as the content of an element (or, with Quotes, an attribute value)
-// in Encoding: markup characters and carriage returns as references, so
+// in Charset: markup characters and carriage returns as references, so
 // that they read back as they were; characters the encoding lacks as
 // character references; characters XML cannot hold at all as U+FFFD.
-QString Escaped(QStringView Text, TKvtmlEncoding Encoding, bool Quotes = false)
+QString Escaped(QStringView Text, const TCharset& Charset, bool Quotes = false)
 {
     QString Result;
     Result.reserve(Text.size() + 8);
@@ -48,7 +71,7 @@ QString Escaped(QStringView Text, TKvtmlEncoding Encoding, bool Quotes = false)
             Result += QLatin1StringView("&quot;");
         } else if (Quotes && (C == u'\n' || C == u'\t')) {
             Result += QStringLiteral("&#%1;").arg(uint(C));
-        } else if (Encoding == TKvtmlEncoding::Latin1 && C > 0xFF) {
+        } else if (Lacks(Charset, C)) {
             Result += QStringLiteral("&#%1;").arg(uint(C));
         } else if (QChar::requiresSurrogates(C)) {
             Result += QChar(QChar::highSurrogate(C));
@@ -65,18 +88,30 @@ QString Escaped(QStringView Text, TKvtmlEncoding Encoding, bool Quotes = false)
 struct TDecoded {
     QString Text;
     TKvtmlEncoding Encoding = TKvtmlEncoding::Utf8;
+    int CodePage = 0;
     QByteArray Bom;
     QByteArray Original; // when the text does not give the bytes back
     bool Mislabelled = false; // said UTF-8, was Latin-1
 };
 
-QByteArray Encoded(const QString& Text, TKvtmlEncoding Encoding);
+QByteArray Encoded(const QString& Text, const TCharset& Charset);
 
 QString DecodedAs(QStringDecoder::Encoding Encoding, QByteArrayView Bytes)
 {
     // A second byte order mark is a character of the text.
     QStringDecoder Decoder(Encoding, QStringDecoder::Flag::ConvertInitialBom);
     return Decoder.decode(Bytes);
+}
+
+// The Windows code page of the table's that an encoding's name names
+// ("windows-1251", "cp1251"), or 0.
+int WindowsCodePageNamed(const QByteArray& Name)
+{
+    for (const int CodePage : ColumnCodePages())
+        for (const char* Prefix : {"windows-", "cp", "x-cp"})
+            if (Name == Prefix + QByteArray::number(CodePage))
+                return CodePage;
+    return 0;
 }
 
 // The encoding the XML declaration names, lower case; empty without one.
@@ -122,7 +157,7 @@ TDecoded Decode(const QByteArray& Bytes, const QString& FileName)
         Result.Bom = HasBom ? Bytes.first(2) : QByteArray();
         // Lone surrogates become U+FFFD: what is read can be written.
         Result.Text = DecodedAs(Little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, View.sliced(HasBom ? 2 : 0));
-        if (Result.Bom + Encoded(Result.Text, Result.Encoding) != Bytes)
+        if (Result.Bom + Encoded(Result.Text, {Result.Encoding}) != Bytes)
             Result.Original = Bytes;
         return Result;
     }
@@ -132,6 +167,13 @@ TDecoded Decode(const QByteArray& Bytes, const QString& FileName)
     if (std::find(std::begin(Latin1Names), std::end(Latin1Names), Declared) != std::end(Latin1Names)) {
         Result.Encoding = TKvtmlEncoding::Latin1;
         Result.Text = QString::fromLatin1(Bytes);
+        return Result;
+    }
+    if (const int CodePage = WindowsCodePageNamed(Declared); CodePage > 0) {
+        // Every byte has a character, and that character gives it back.
+        Result.Encoding = TKvtmlEncoding::Windows;
+        Result.CodePage = CodePage;
+        Result.Text = WinToQt(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())), CodePage);
         return Result;
     }
     // A declaration of UTF-16 in a file of single bytes is wrong about
@@ -151,13 +193,18 @@ TDecoded Decode(const QByteArray& Bytes, const QString& FileName)
     return Result;
 }
 
-QByteArray Encoded(const QString& Text, TKvtmlEncoding Encoding)
+QByteArray Encoded(const QString& Text, const TCharset& Charset)
 {
-    switch (Encoding) {
+    switch (Charset.Encoding) {
     case TKvtmlEncoding::Utf8: return Text.toUtf8();
     case TKvtmlEncoding::Latin1: return Text.toLatin1(); // edits hold character references beyond Latin-1
     case TKvtmlEncoding::Utf16LE: return QStringEncoder(QStringEncoder::Utf16LE).encode(Text);
     case TKvtmlEncoding::Utf16BE: return QStringEncoder(QStringEncoder::Utf16BE).encode(Text);
+    case TKvtmlEncoding::Windows:
+        // The file's own characters and escaped edits: all have bytes.
+        if (const std::optional<std::string> Bytes = QtToWin(Text, Charset.CodePage))
+            return QByteArray(Bytes->data(), static_cast<qsizetype>(Bytes->size()));
+        throw EListWriteError(QStringLiteral("Tekens passen niet in tekenset windows-%1").arg(Charset.CodePage).toStdString());
     }
     return {};
 }
@@ -219,6 +266,7 @@ public:
         Source->FileName = FileName;
         Source->Text = std::move(Decoded.Text);
         Source->Encoding = Decoded.Encoding;
+        Source->CodePage = Decoded.CodePage;
         Source->Bom = Decoded.Bom;
         Source->Original = Decoded.Original;
         Mislabelled = Decoded.Mislabelled;
@@ -646,9 +694,9 @@ void TKvtmlRewriter::Change(int Entry, std::size_t TableRow)
     const TKvtmlSource::TEntry& Old = Source.Entries[Entry];
     const TImportedEntry& New = Current[TableRow];
     if (New.Question != Old.Shown.Question && Old.Question.IsValid())
-        Edits.push_back({Old.Question.Start, Old.Question.End, Escaped(New.Question, Source.Encoding), {}});
+        Edits.push_back({Old.Question.Start, Old.Question.End, Escaped(New.Question, CharsetOf(Source)), {}});
     if (New.Answer != Old.Shown.Answer && Old.Answer.IsValid())
-        Edits.push_back({Old.Answer.Start, Old.Answer.End, Escaped(New.Answer, Source.Encoding), {}});
+        Edits.push_back({Old.Answer.Start, Old.Answer.End, Escaped(New.Answer, CharsetOf(Source)), {}});
     Kept.emplace_back(Old.Element.Start, TableRow);
 }
 
@@ -668,7 +716,7 @@ void TKvtmlRewriter::Delete(int Entry)
 QString TKvtmlRewriter::NewEntry(std::size_t TableRow, int Id) const
 {
     const TImportedEntry& Entry = Current[TableRow];
-    const TKvtmlEncoding Encoding = Source.Encoding;
+    const TCharset Encoding = CharsetOf(Source);
     if (Source.Old)
         return QStringLiteral("<e><o>%1</o><t>%2</t></e>").arg(Escaped(Entry.Question, Encoding), Escaped(Entry.Answer, Encoding));
     const QString First = Escaped(Source.Languages[0].Id, Encoding, true);
@@ -746,7 +794,7 @@ TKvtmlSave TKvtmlRewriter::Rewrite(const QString& FileName)
     for (const TEdit& Edit : Edits)
         Changes = Changes || Edit.Start != Edit.End || !Edit.Text.isEmpty();
     if (!Changes) {
-        Save.Bytes = Source.Original.isEmpty() ? Source.Bom + Encoded(Source.Text, Source.Encoding) : Source.Original;
+        Save.Bytes = Source.Original.isEmpty() ? Source.Bom + Encoded(Source.Text, CharsetOf(Source)) : Source.Original;
         Save.Source = std::make_shared<TKvtmlSource>(Source);
         return Save;
     }
@@ -773,7 +821,7 @@ TKvtmlSave TKvtmlRewriter::Rewrite(const QString& FileName)
         Copied = std::max(Copied, Edit.End);
     }
     CopyUpTo(Source.Text.size());
-    Save.Bytes = Source.Bom + Encoded(Text, Source.Encoding);
+    Save.Bytes = Source.Bom + Encoded(Text, CharsetOf(Source));
     TImportedTable Again = TKvtmlFile::Parse(Save.Bytes, FileName);
     Save.Source = Again.Kvtml;
     for (TKvtmlSource::TEntry& Entry : Save.Source->Entries)
@@ -811,7 +859,7 @@ std::vector<TKvtmlLanguage> TKvtmlFile::TableLanguages(const TKvtmlSource& Sourc
 QByteArray TKvtmlFile::Written(const TImportedEntries& Entries, const QString& Title,
                                const std::vector<TKvtmlLanguage>& Languages)
 {
-    constexpr TKvtmlEncoding Utf8 = TKvtmlEncoding::Utf8;
+    const TCharset Utf8;
     QString Xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
                                  "<kvtml version=\"2.0\">\n <information>\n  <generator>Memorant</generator>\n"

@@ -13,7 +13,8 @@
 //
 // Hostile files are refused with a reading error: elements nested deeper
 // than MaxDepth, entities declared in the file's own DTD, encodings other
-// than UTF-8, UTF-16 and Latin-1. No text is built longer than MaxTextChars.
+// than UTF-8, UTF-16, Latin-1 and the Windows code pages of the table. No
+// text is built longer than MaxTextChars.
 #pragma once
 
 #include <QByteArray>
@@ -31,7 +32,9 @@ struct TKvtmlSpan {
     [[nodiscard]] bool IsValid() const { return Start >= 0; }
 };
 
-enum class TKvtmlEncoding { Utf8, Utf16LE, Utf16BE, Latin1 };
+// How a file's characters are stored; Windows is a single-byte code page
+// of the table's (TKvtmlSource::CodePage).
+enum class TKvtmlEncoding { Utf8, Utf16LE, Utf16BE, Latin1, Windows };
 
 // A language of the word list: its id, the name and locale it gives.
 struct TKvtmlLanguage {
@@ -44,6 +47,7 @@ struct TKvtmlSource {
     QString FileName;
     QString Text; // the file's characters; in Encoding after Bom they are its bytes
     TKvtmlEncoding Encoding = TKvtmlEncoding::Utf8;
+    int CodePage = 0; // of Encoding Windows: 1250, 1251, ...
     QByteArray Bom;   // the byte order mark it began with, if any
     // The file's bytes when its characters do not give them back (UTF-16
     // with a lone surrogate or an odd last byte), for a save without changes.

@@ -15,6 +15,7 @@
 #include "formats/kvtmlfile.h"
 #include "formats/tableexport.h"
 #include "formats/tablefiles.h"
+#include "formats/wintext.h"
 #include "formats/importedtexts.h"
 
 namespace {
@@ -247,6 +248,18 @@ void TestHostileFiles::everyEncodingReadsBackAfterASave_data()
     QTest::newRow("Latin-1, declared")
         << (QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n") + Body).toLatin1();
     QTest::newRow("Latin-1 that says UTF-8") << (Utf8Decl + Body).toLatin1();
+    // The Windows code pages of the table: a character the code page lacks
+    // stands in the file as a reference; a byte the code page leaves
+    // undefined (0x81 in Windows-1252) comes back as it was.
+    const auto Windows = [](const QString& Text, int CodePage) {
+        const std::string Bytes = QtToWin(Text, CodePage).value();
+        return QByteArray(Bytes.data(), qsizetype(Bytes.size()));
+    };
+    QString Undefined = QStringLiteral("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n") + Body;
+    Undefined.replace(QStringLiteral("§"), QString(QChar(0x81)));
+    QTest::newRow("Windows-1252, an undefined byte in another language") << Windows(Undefined, 1252);
+    QTest::newRow("Windows-1251 as cp1251, a reference")
+        << Windows(QStringLiteral("<?xml version=\"1.0\" encoding=\"cp1251\"?>\n") + QString(Body).replace(QStringLiteral("é"), QStringLiteral("&#233;")), 1251);
     // A lone surrogate in UTF-16 is read as U+FFFD and written as such.
     QByteArray Lone = "\xFF\xFE" + Utf16(Utf16Decl + Body, QStringEncoder::Utf16LE);
     Lone.replace(QByteArrayView("\xA7\0", 2), QByteArrayView("\x00\xD8", 2));
@@ -293,11 +306,19 @@ void TestHostileFiles::everyEncodingReadsBackAfterASave()
 
 void TestHostileFiles::unsupportedEncodingsAreRefused()
 {
-    const QByteArray Bytes = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
-                             + Kvtml(Entry(0, "\xF1\xEE\xE1\xE0\xEA\xE0", "hond"), QString()).toLatin1();
+    const QByteArray Bytes = "<?xml version=\"1.0\" encoding=\"KOI8-R\"?>\n"
+                             + Kvtml(Entry(0, "\xD3\xCF\xC2\xC1\xCB\xC1", "hond"), QString()).toLatin1();
     const QString Message = ReadError([&] { (void)TKvtmlFile::Parse(Bytes, QStringLiteral("cp.kvtml")); });
-    QVERIFY2(Message.contains(u"cp.kvtml: regel 1: de tekenset \"windows-1251\" wordt niet ondersteund; sla het bestand op als UTF-8"),
+    QVERIFY2(Message.contains(u"cp.kvtml: regel 1: de tekenset \"koi8-r\" wordt niet ondersteund; sla het bestand op als UTF-8"),
              qPrintable(Message));
+    // The Windows code pages of the table are read.
+    const std::string Cyrillic = QtToWin(QStringLiteral("<?xml version=\"1.0\" encoding=\"Windows-1251\"?>\n")
+                                             + Kvtml(Entry(0, QStringLiteral("собака"), "hond"), QString()),
+                                         1251)
+                                     .value();
+    QVERIFY(Cyrillic.find("\xF1\xEE\xE1\xE0\xEA\xE0") != std::string::npos);
+    QCOMPARE(Texts(TKvtmlFile::Parse(QByteArray::fromStdString(Cyrillic), QStringLiteral("cp.kvtml")).Entries),
+             QStringList({"собака=hond"}));
 }
 
 void TestHostileFiles::csvTakesOneByteOrderMarkOnly()
