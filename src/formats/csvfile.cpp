@@ -75,7 +75,10 @@ void ReadRecords(TView Text, QChar Separator, const QString& FileName, qsizetype
             const qsizetype Start = Pos;
             while (Pos < Size && Code(Text.at(Pos)) != Sep && !IsLineEndAt(Text, Pos))
                 ++Pos;
-            if (Field.isEmpty()) {
+            if (Fields.size() >= TCsvFile::MaxFields) {
+                // read past: a line of nothing but separators holds no
+                // table, however many fields it has
+            } else if (Field.isEmpty()) {
                 Fields << FieldText(Text.sliced(Start, Pos - Start));
             } else {
                 Field += Text.sliced(Start, Pos - Start);

@@ -15,6 +15,9 @@
 
 class TCsvFile {
 public:
+    // The fields of a record that are kept; those after them are read past.
+    static constexpr qsizetype MaxFields = 1000;
+
     // The entries of Text's records. A record is a line's fields split at
     // Separator; a field in double quotes may hold separators, line breaks
     // and doubled quotes. Empty lines are no records. An unclosed quote

@@ -2,11 +2,11 @@
 #include "formats/kvtmlfile.h"
 
 #include <QHash>
-#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 #include "editor/codepage.h"
@@ -242,13 +242,15 @@ struct TParsedEntry {
 // A language named twice is one language: the first of that id stays.
 void KeepDistinct(std::vector<TKvtmlLanguage>& Languages)
 {
-    QSet<QString> Seen;
-    std::erase_if(Languages, [&Seen](const TKvtmlLanguage& Language) {
-        if (Seen.contains(Language.Id))
-            return true;
-        Seen.insert(Language.Id);
-        return false;
-    });
+    std::vector<std::size_t> ById(Languages.size());
+    std::iota(ById.begin(), ById.end(), std::size_t(0));
+    std::stable_sort(ById.begin(), ById.end(),
+                     [&Languages](std::size_t A, std::size_t B) { return Languages[A].Id < Languages[B].Id; });
+    std::vector<bool> Twice(Languages.size());
+    for (std::size_t i = 1; i < ById.size(); ++i)
+        Twice[ById[i]] = Languages[ById[i]].Id == Languages[ById[i - 1]].Id;
+    std::size_t Index = 0;
+    std::erase_if(Languages, [&Twice, &Index](const TKvtmlLanguage&) { return Twice[Index++]; });
 }
 
 QString CountedWords(qsizetype Count, const char* One, const char* More)
@@ -279,6 +281,7 @@ private:
     void StartElement();
     void EndElement();
     void StartCapture(QString& Target, bool& Cut, TKvtmlSpan* Span);
+    [[nodiscard]] TTranslationTexts* TranslationOf(const QString& Id);
     void Append(QStringView Chunk);
     [[nodiscard]] bool Wanted(const QString& Id) const;
     [[nodiscard]] qsizetype TagStart() const { return Source->Text.lastIndexOf(u'<', Xml.characterOffset() - 1); }
@@ -315,6 +318,7 @@ private:
     int EntriesDepth = 0;
     int EntryDepth = 0;
     int TranslationDepth = 0; // 0 also while a translation of another language is skipped
+    TTranslationTexts* Current = nullptr; // the translation being read
     int ReferenceDepth = 0;
 
     // The text of an element being read, with its children's text.
@@ -340,6 +344,21 @@ bool TKvtmlParser::Wanted(const QString& Id) const
     if (Languages.empty())
         return Id == u"0";
     return Id == Languages[0].Id || (Languages.size() > 1 && Id == Languages[1].Id);
+}
+
+// Where the texts of a translation of the entry being read go. What counts
+// of a language is its last text and its last comment, so a language given
+// again takes the place it had: an entry holds each language once.
+TTranslationTexts* TKvtmlParser::TranslationOf(const QString& Id)
+{
+    std::vector<TTranslationTexts>& Translations = Entries.back().Translations;
+    // Once the languages are known, only the two of the table are kept: the
+    // search is short.
+    if (LanguagesKnown || Source->Old)
+        for (TTranslationTexts& Translation : Translations)
+            if (Translation.Id == Id)
+                return &Translation;
+    return &Translations.emplace_back(Id);
 }
 
 void TKvtmlParser::StartCapture(QString& Into, bool& Cut, TKvtmlSpan* Span)
@@ -397,8 +416,7 @@ void TKvtmlParser::StartElement()
             EntryDepth = Depth;
             Entries.push_back({QString(), {TagStart(), -1}, {}});
         } else if (EntryDepth > 0 && Depth == 3 && (Name == u"o" || Name == u"t")) {
-            TTranslationTexts& Translation =
-                Entries.back().Translations.emplace_back(Name == u"o" ? QStringLiteral("0") : QStringLiteral("1"));
+            TTranslationTexts& Translation = *TranslationOf(Name == u"o" ? QStringLiteral("0") : QStringLiteral("1"));
             Translation.HasText = true;
             StartCapture(Translation.Text, Translation.TextCut, &Translation.TextSpan);
         }
@@ -406,7 +424,8 @@ void TKvtmlParser::StartElement()
     }
     if (Depth == 2 && Name == u"identifiers") {
         IdentifiersDepth = Depth;
-    } else if (IdentifiersDepth > 0 && Depth == 3 && Name == u"identifier") {
+    } else if (IdentifiersDepth > 0 && Depth == 3 && Name == u"identifier"
+               && File.Languages.size() < TKvtmlFile::MaxLanguages) {
         IdentifierDepth = Depth;
         File.Languages.push_back({Attribute("id"), {}, {}});
     } else if (IdentifierDepth > 0 && Depth == 4 && (Name == u"name" || Name == u"locale")) {
@@ -417,13 +436,11 @@ void TKvtmlParser::StartElement()
         EntryDepth = Depth;
         Entries.push_back({Attribute("id"), {TagStart(), -1}, {}});
     } else if (EntryDepth > 0 && Depth == 4 && Name == u"translation") {
-        const QString Id = Attribute("id");
-        if (Wanted(Id)) {
-            TranslationDepth = Depth;
-            Entries.back().Translations.emplace_back(Id);
-        }
+        if (const QString Id = Attribute("id"); Wanted(Id))
+            Current = TranslationOf(Id);
+        TranslationDepth = Current ? Depth : 0;
     } else if (TranslationDepth > 0 && Depth == 5 && (Name == u"text" || Name == u"comment")) {
-        TTranslationTexts& Translation = Entries.back().Translations.back();
+        TTranslationTexts& Translation = *Current;
         if (Name == u"text") {
             Translation.HasText = true;
             StartCapture(Translation.Text, Translation.TextCut, &Translation.TextSpan);
@@ -456,6 +473,7 @@ void TKvtmlParser::EndElement()
             TakeEntries(); // a large file's entries are not all held twice
     } else if (Depth == TranslationDepth) {
         TranslationDepth = 0;
+        Current = nullptr;
     } else if (Depth == IdentifierDepth) {
         IdentifierDepth = 0;
     } else if (Depth == IdentifiersDepth) {

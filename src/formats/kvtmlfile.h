@@ -78,6 +78,9 @@ struct TKvtmlSave {
 class TKvtmlFile {
 public:
     static constexpr int MaxDepth = 64;
+    // The languages a file's identifiers name that are read; those after
+    // them are read past (and not counted in the notices).
+    static constexpr std::size_t MaxLanguages = 1000;
     // Texts are read up to this many characters; the rest is never kept.
     static constexpr qsizetype MaxTextChars = 1024;
 

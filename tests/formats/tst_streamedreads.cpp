@@ -57,8 +57,12 @@ private slots:
     void textLinesReadFromBytes_data();
     void textLinesReadFromBytes();
     void errorsNameTheLineAfterTextsOfManyBytes();
+    void aRecordOfCountlessFieldsKeepsItsFirstOnes();
     void kvtmlEntriesWhereverTheLanguagesAreNamed_data();
     void kvtmlEntriesWhereverTheLanguagesAreNamed();
+    void aLanguageGivenAgainKeepsItsLastTexts_data();
+    void aLanguageGivenAgainKeepsItsLastTexts();
+    void countlessLanguagesAreReadPast();
     void theImportTakesTheEntriesOutOfTheTable();
     void theCommonestScriptChoosesTheColumnsCharacterSet();
 };
@@ -145,6 +149,15 @@ void TestStreamedReads::errorsNameTheLineAfterTextsOfManyBytes()
     QVERIFY(ReadError([] { (void)TUtf8TextFile::Parse("\xFF\xFEh\0", QStringLiteral("x.txt")); }).contains(u"UTF-16"));
 }
 
+void TestStreamedReads::aRecordOfCountlessFieldsKeepsItsFirstOnes()
+{
+    // A line of separators is read past, not kept field by field.
+    const QByteArray Csv = "huis,house" + QByteArray(3 * TCsvFile::MaxFields, ',') + "\"a,\"\"b\"\"\"\nkat,cat\n";
+    const TImportedTable Table = TCsvFile::Parse(Csv, QStringLiteral("x.csv"));
+    QCOMPARE(Texts(Table.Entries), QStringList({"huis=house", "kat=cat"}));
+    QVERIFY(Table.Notices.join(u' ').contains(u"Alleen de eerste twee kolommen zijn gelezen"));
+}
+
 void TestStreamedReads::kvtmlEntriesWhereverTheLanguagesAreNamed_data()
 {
     QTest::addColumn<QByteArray>("Xml");
@@ -177,6 +190,44 @@ void TestStreamedReads::kvtmlEntriesWhereverTheLanguagesAreNamed()
             Entry.Shown = Table.Entries[static_cast<std::size_t>(Entry.Imported)];
         }
     QCOMPARE(TKvtmlFile::Rewritten(Source, Table.Entries, QStringLiteral("x.kvtml")).Bytes, Xml);
+}
+
+void TestStreamedReads::aLanguageGivenAgainKeepsItsLastTexts_data()
+{
+    QTest::addColumn<QByteArray>("Xml");
+    const QByteArray Entry = "<entries><entry id=\"0\">"
+                             "<translation id=\"0\"><text>eerst</text><comment>uitleg</comment></translation>"
+                             "<translation id=\"1\"><text>first</text></translation>"
+                             "<translation id=\"0\"><text>toen</text></translation>"
+                             "<translation id=\"0\"><comment>alleen uitleg</comment></translation>"
+                             "<translation id=\"1\"></translation></entry></entries>";
+    QTest::newRow("languages first") << Kvtml(KvtmlIdentifiers(2) + Entry);
+    QTest::newRow("languages after the entries") << Kvtml(Entry + KvtmlIdentifiers(2));
+}
+
+void TestStreamedReads::aLanguageGivenAgainKeepsItsLastTexts()
+{
+    QFETCH(QByteArray, Xml);
+    const TImportedTable Table = TKvtmlFile::Parse(Xml, QStringLiteral("x.kvtml"));
+    QCOMPARE(Texts(Table.Entries), QStringList({"toen=first"}));
+    // The texts shown are where the file has them: a save with a change
+    // replaces the last ones.
+    TKvtmlSource Source = *Table.Kvtml;
+    Source.Entries[0].InTable = true;
+    Source.Entries[0].Shown = Table.Entries[0];
+    TImportedEntries Changed = Table.Entries;
+    Changed[0].Question = QStringLiteral("later");
+    const QByteArray Saved = TKvtmlFile::Rewritten(Source, Changed, QStringLiteral("x.kvtml")).Bytes;
+    QVERIFY(Saved.contains("<text>eerst</text>") && Saved.contains("<text>later</text>") && !Saved.contains("toen"));
+}
+
+void TestStreamedReads::countlessLanguagesAreReadPast()
+{
+    const QByteArray Xml = Kvtml(KvtmlIdentifiers(int(TKvtmlFile::MaxLanguages) + 500) + KvtmlEntries({"dog|hond"}));
+    const TImportedTable Table = TKvtmlFile::Parse(Xml, QStringLiteral("x.kvtml"));
+    QCOMPARE(Texts(Table.Entries), QStringList({"dog=hond"}));
+    QCOMPARE(Table.Languages, QStringList({"l0", "l1"}));
+    QVERIFY(Table.Notices.join(u' ').contains(QStringLiteral("heeft %1 talen").arg(TKvtmlFile::MaxLanguages)));
 }
 
 void TestStreamedReads::theImportTakesTheEntriesOutOfTheTable()
