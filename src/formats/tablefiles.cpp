@@ -78,7 +78,7 @@ TTableFormat FormatOfText(const QByteArray& Bytes, const QString& FileName)
                        && std::none_of(Bytes.begin(), Bytes.end(), [](char C) { return C == 0; });
     if (!Utf8 && !Ascii)
         return TTableFormat::Table;
-    if (IsBareNotes(CheckedUtf8Body(Bytes, FileName)))
+    if (IsBareNotes(Body))
         return TTableFormat::Notes;
     return Utf8 ? TTableFormat::Utf8Text : TTableFormat::Table;
 }

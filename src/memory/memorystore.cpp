@@ -508,27 +508,17 @@ void TMemoryStore::Forget(const std::string& TableFile, std::span<const TFactKey
     Execute("COMMIT");
 }
 
-std::int64_t TMemoryStore::ReviewCount()
-{
-    if (!Open())
-        return 0;
-    sqlite3_stmt* Count = nullptr;
-    std::int64_t Found = 0;
-    if (sqlite3_prepare_v2(Db, "SELECT count(*) FROM review", -1, &Count, nullptr) == SQLITE_OK &&
-        sqlite3_step(Count) == SQLITE_ROW)
-        Found = sqlite3_column_int64(Count, 0);
-    sqlite3_finalize(Count);
-    return Found;
-}
+std::int64_t TMemoryStore::ReviewCount() { return CountOf("SELECT count(*) FROM review"); }
 
-std::int64_t TMemoryStore::FactCount()
+std::int64_t TMemoryStore::FactCount() { return CountOf("SELECT count(*) FROM fact"); }
+
+std::int64_t TMemoryStore::CountOf(const char* Sql)
 {
     if (!Open())
         return 0;
     sqlite3_stmt* Count = nullptr;
     std::int64_t Found = 0;
-    if (sqlite3_prepare_v2(Db, "SELECT count(*) FROM fact", -1, &Count, nullptr) == SQLITE_OK &&
-        sqlite3_step(Count) == SQLITE_ROW)
+    if (sqlite3_prepare_v2(Db, Sql, -1, &Count, nullptr) == SQLITE_OK && sqlite3_step(Count) == SQLITE_ROW)
         Found = sqlite3_column_int64(Count, 0);
     sqlite3_finalize(Count);
     return Found;

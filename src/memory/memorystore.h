@@ -111,6 +111,8 @@ private:
     bool Failed(int Code);
     void Tell(const std::string& Message);
     bool Execute(const char* Sql);
+    // The number a "SELECT count(*)" statement gives; 0 without a database.
+    [[nodiscard]] std::int64_t CountOf(const char* Sql);
     // The id of TableFile, made when Make is set; 0 when there is none.
     std::int64_t TableFileId(const std::string& TableFile, bool Make);
     std::optional<TFactRecord> ReadFact(TFactKey Key);
